@@ -1,0 +1,426 @@
+#include "cli/runner.h"
+
+#include "payroll/settingsstore.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QTextStream>
+
+#include <cmath>
+#include <cstdio>
+
+namespace kestrel::cli {
+
+namespace {
+
+constexpr const char* kVersion = "1.01.000";
+
+bool allFinite(const QJsonValue& value)
+{
+    if (value.isDouble())
+        return std::isfinite(value.toDouble());
+    if (value.isArray()) {
+        for (const QJsonValue& item : value.toArray())
+            if (!allFinite(item))
+                return false;
+    }
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it)
+            if (!allFinite(it.value()))
+                return false;
+    }
+    return true;
+}
+
+QJsonObject inputErrorRecord(const QString& message, int line)
+{
+    return QJsonObject{{QStringLiteral("error"), message}, {QStringLiteral("line"), line}};
+}
+
+// Calculates one record; every failure becomes an error record.
+QJsonObject calculateRecord(const Calculator& calculator, const QJsonObject& record, int line,
+                            const RunContext& context)
+{
+    try {
+        CalcInput input(record);
+        QJsonObject result = calculator.run(input, context);
+        const QStringList unknown = input.unreadKeys();
+        if (!unknown.isEmpty())
+            return inputErrorRecord(QStringLiteral("unknown key: %1").arg(unknown.join(QStringLiteral(", "))), line);
+        if (!allFinite(result))
+            return inputErrorRecord(QStringLiteral("the result is too large to calculate"), line);
+        return result;
+    } catch (const InputError& error) {
+        return inputErrorRecord(error.message(), line);
+    }
+}
+
+bool isError(const QJsonObject& result)
+{
+    return result.contains(QStringLiteral("error"));
+}
+
+QString jsonScalarText(const QJsonValue& value)
+{
+    switch (value.type()) {
+    case QJsonValue::Bool:
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    case QJsonValue::Double:
+        return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
+    case QJsonValue::String:
+        return value.toString();
+    default:
+        return QString();
+    }
+}
+
+QString csvCell(const QString& text)
+{
+    if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\n'))
+        || text.contains(QLatin1Char('\r'))) {
+        QString quoted = text;
+        quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+        return QLatin1Char('"') + quoted + QLatin1Char('"');
+    }
+    return text;
+}
+
+QJsonValue csvValue(const QString& cell)
+{
+    const QString trimmed = cell.trimmed();
+    if (trimmed == QLatin1String("true"))
+        return true;
+    if (trimmed == QLatin1String("false"))
+        return false;
+    bool ok = false;
+    const double number = trimmed.toDouble(&ok);
+    if (ok && std::isfinite(number))
+        return number;
+    return cell;
+}
+
+// Puts a value at a dotted path into a JSON value (objects for names, lists for numbers).
+void insertPath(QJsonValue& target, const QStringList& parts, int index, const QJsonValue& value, const QString& key)
+{
+    if (index == parts.size()) {
+        if (!target.isUndefined() && !target.isNull())
+            throw InputError(QStringLiteral("%1: the column is given twice").arg(key));
+        target = value;
+        return;
+    }
+    const QString& part = parts[index];
+    bool isIndex = false;
+    const int position = part.toInt(&isIndex);
+    if (isIndex && position >= 0 && position < 100000) {
+        if (target.isUndefined() || target.isNull())
+            target = QJsonArray();
+        if (!target.isArray())
+            throw InputError(QStringLiteral("%1: the column does not fit the other columns").arg(key));
+        QJsonArray array = target.toArray();
+        while (array.size() <= position)
+            array.append(QJsonValue());
+        QJsonValue child = array.at(position);
+        insertPath(child, parts, index + 1, value, key);
+        array[position] = child;
+        target = array;
+    } else {
+        if (target.isUndefined() || target.isNull())
+            target = QJsonObject();
+        if (!target.isObject())
+            throw InputError(QStringLiteral("%1: the column does not fit the other columns").arg(key));
+        QJsonObject object = target.toObject();
+        QJsonValue child = object.value(part);
+        insertPath(child, parts, index + 1, value, key);
+        object.insert(part, child);
+        target = object;
+    }
+}
+
+QString usage()
+{
+    QString text = QStringLiteral(
+        "Usage: kestrel-calc CALCULATOR [--csv] [--settings PATH] < input > output\n"
+        "       kestrel-calc --help | --version | CALCULATOR --help\n\n"
+        "Runs a Kestrel 2019 calculator (tax year 1 March 2018 to 28 February 2019) without a\n"
+        "window. Input on standard input: one JSON object, JSON Lines, or with --csv a CSV file\n"
+        "whose header row holds the input keys. One result per input record, in input order.\n\n"
+        "Calculators:\n");
+    for (const Calculator& calculator : calculators().all())
+        text += QStringLiteral("  %1%2\n").arg(calculator.name.leftJustified(18), calculator.summary);
+    text += QStringLiteral(
+        "\nOptions:\n"
+        "  --csv            read CSV and write CSV\n"
+        "  --settings PATH  take the payroll settings from that Settings.mdb\n\n"
+        "Exit codes: 0 every record calculated, 1 some record gave an error, 2 usage error.\n");
+    return text;
+}
+
+void writeOut(const QByteArray& bytes)
+{
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+void writeErr(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
+}
+
+}  // namespace
+
+void flattenJson(const QJsonValue& value, const QString& prefix, QList<QPair<QString, QJsonValue>>& out)
+{
+    auto join = [&](const QString& key) { return prefix.isEmpty() ? key : prefix + QLatin1Char('.') + key; };
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it)
+            flattenJson(it.value(), join(it.key()), out);
+    } else if (value.isArray()) {
+        const QJsonArray array = value.toArray();
+        for (qsizetype i = 0; i < array.size(); ++i)
+            flattenJson(array.at(i), join(QString::number(i)), out);
+    } else {
+        out.append({prefix, value});
+    }
+}
+
+QJsonObject recordFromCsv(const QStringList& keys, const QStringList& cells)
+{
+    QJsonValue record = QJsonObject();
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        const QString cell = i < cells.size() ? cells[i] : QString();
+        if (cell.trimmed().isEmpty() || keys[i].isEmpty())
+            continue;
+        insertPath(record, keys[i].split(QLatin1Char('.')), 0, csvValue(cell), keys[i]);
+    }
+    return record.toObject();
+}
+
+QList<CsvRow> parseCsv(const QByteArray& bytes, QString* error)
+{
+    QList<CsvRow> rows;
+    const QString text = QString::fromUtf8(bytes);
+    CsvRow row;
+    QString cell;
+    bool inQuotes = false;
+    bool rowHasContent = false;
+    int line = 1;
+    row.line = 1;
+    auto endCell = [&] {
+        row.cells << cell;
+        cell.clear();
+    };
+    auto endRow = [&] {
+        endCell();
+        if (rowHasContent)
+            rows << row;
+        row = CsvRow();
+        rowHasContent = false;
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (inQuotes) {
+            if (c == QLatin1Char('"')) {
+                if (i + 1 < text.size() && text[i + 1] == QLatin1Char('"')) {
+                    cell += QLatin1Char('"');
+                    ++i;
+                } else {
+                    inQuotes = false;
+                }
+            } else {
+                if (c == QLatin1Char('\n'))
+                    ++line;
+                cell += c;
+            }
+            continue;
+        }
+        if (c == QLatin1Char('"')) {
+            inQuotes = true;
+            rowHasContent = true;
+        } else if (c == QLatin1Char(',')) {
+            endCell();
+            rowHasContent = true;
+        } else if (c == QLatin1Char('\r')) {
+            // part of a CRLF line end
+        } else if (c == QLatin1Char('\n')) {
+            endRow();
+            ++line;
+            row.line = line;
+        } else {
+            cell += c;
+            if (!c.isSpace())
+                rowHasContent = true;
+        }
+    }
+    if (inQuotes && error)
+        *error = QStringLiteral("line %1: a quoted cell is not closed").arg(row.line);
+    endRow();
+    return rows;
+}
+
+RunOutput runRecords(const Calculator& calculator, InputFormat format, const QByteArray& input,
+                     const RunContext& context)
+{
+    RunOutput output;
+    if (format == InputFormat::Json) {
+        QList<QPair<int, QJsonObject>> results;
+        QJsonParseError parseError{};
+        const QJsonDocument whole = QJsonDocument::fromJson(input, &parseError);
+        if (parseError.error == QJsonParseError::NoError && whole.isObject()) {
+            results.append({1, calculateRecord(calculator, whole.object(), 1, context)});
+        } else {
+            int line = 0;
+            for (const QByteArray& raw : input.split('\n')) {
+                ++line;
+                if (raw.trimmed().isEmpty())
+                    continue;
+                QJsonParseError lineError{};
+                const QJsonDocument document = QJsonDocument::fromJson(raw, &lineError);
+                if (lineError.error != QJsonParseError::NoError || !document.isObject()) {
+                    const QString why = lineError.error != QJsonParseError::NoError
+                                            ? QStringLiteral("not JSON: %1").arg(lineError.errorString())
+                                            : QStringLiteral("a JSON object is required");
+                    results.append({line, inputErrorRecord(why, line)});
+                    continue;
+                }
+                results.append({line, calculateRecord(calculator, document.object(), line, context)});
+            }
+        }
+        for (const auto& [line, result] : results) {
+            (void)line;
+            ++output.records;
+            if (isError(result))
+                ++output.errorRecords;
+            output.text += QJsonDocument(result).toJson(QJsonDocument::Compact);
+            output.text += '\n';
+        }
+        return output;
+    }
+
+    // CSV: the input columns, then one column per result key in order of first appearance.
+    QString csvError;
+    const QList<CsvRow> rows = parseCsv(input, &csvError);
+    if (rows.isEmpty())
+        return output;
+    const QStringList header = [&] {
+        QStringList keys;
+        for (const QString& key : rows.first().cells)
+            keys << key.trimmed();
+        return keys;
+    }();
+    QList<QList<QPair<QString, QJsonValue>>> flatResults;
+    QStringList resultColumns;
+    for (qsizetype r = 1; r < rows.size(); ++r) {
+        const CsvRow& row = rows[r];
+        QJsonObject result;
+        if (!csvError.isEmpty() && r == rows.size() - 1) {
+            result = inputErrorRecord(csvError, row.line);
+        } else if (row.cells.size() > header.size()) {
+            result = inputErrorRecord(QStringLiteral("the row has more cells than the header"), row.line);
+        } else {
+            try {
+                result = calculateRecord(calculator, recordFromCsv(header, row.cells), row.line, context);
+            } catch (const InputError& error) {
+                result = inputErrorRecord(error.message(), row.line);
+            }
+        }
+        ++output.records;
+        if (isError(result))
+            ++output.errorRecords;
+        QList<QPair<QString, QJsonValue>> flat;
+        flattenJson(result, QString(), flat);
+        for (const auto& [key, value] : flat) {
+            (void)value;
+            if (!resultColumns.contains(key))
+                resultColumns << key;
+        }
+        flatResults << flat;
+    }
+    QStringList headerLine;
+    for (const QString& key : header)
+        headerLine << csvCell(key);
+    for (const QString& key : resultColumns)
+        headerLine << csvCell(key);
+    QString text = headerLine.join(QLatin1Char(',')) + QLatin1Char('\n');
+    for (qsizetype r = 1; r < rows.size(); ++r) {
+        QStringList line;
+        const QStringList& cells = rows[r].cells;
+        for (qsizetype i = 0; i < header.size(); ++i)
+            line << csvCell(i < cells.size() ? cells[i] : QString());
+        QHash<QString, QJsonValue> byKey;
+        for (const auto& [key, value] : flatResults[r - 1])
+            byKey.insert(key, value);
+        for (const QString& key : resultColumns)
+            line << csvCell(jsonScalarText(byKey.value(key)));
+        text += line.join(QLatin1Char(',')) + QLatin1Char('\n');
+    }
+    output.text = text.toUtf8();
+    return output;
+}
+
+int runCommandLine(const QStringList& arguments)
+{
+    if (arguments.isEmpty()) {
+        writeErr(usage());
+        return 2;
+    }
+    if (arguments.first() == QLatin1String("--help") || arguments.first() == QLatin1String("-h")) {
+        writeOut(usage().toUtf8());
+        return 0;
+    }
+    if (arguments.first() == QLatin1String("--version")) {
+        writeOut(QByteArray("kestrel-calc (Kestrel 2019) ") + kVersion + "\n");
+        return 0;
+    }
+    const Calculator* calculator = calculators().find(arguments.first());
+    if (!calculator) {
+        writeErr(QStringLiteral("kestrel-calc: unknown calculator '%1'\n\n").arg(arguments.first()) + usage());
+        return 2;
+    }
+    InputFormat format = InputFormat::Json;
+    QString settingsPath;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            writeOut((calculator->name + QStringLiteral(": ") + calculator->summary + QStringLiteral("\n\n")
+                      + calculator->help + QLatin1Char('\n'))
+                         .toUtf8());
+            return 0;
+        }
+        if (argument == QLatin1String("--csv")) {
+            format = InputFormat::Csv;
+        } else if (argument == QLatin1String("--settings") && i + 1 < arguments.size()) {
+            settingsPath = arguments[++i];
+        } else if (argument.startsWith(QLatin1String("--settings="))) {
+            settingsPath = argument.mid(11);
+        } else {
+            writeErr(QStringLiteral("kestrel-calc: unknown option '%1'\n\n").arg(argument) + usage());
+            return 2;
+        }
+    }
+    RunContext context;
+    if (!settingsPath.isEmpty()) {
+        const SettingsLoad load = LoadPayrollSettings(settingsPath);
+        if (!load.settings) {
+            writeErr(QStringLiteral("kestrel-calc: cannot read the payroll settings from %1: %2\n")
+                         .arg(settingsPath, load.errorText));
+            return 2;
+        }
+        context.settings = *load.settings;
+    }
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly)) {
+        writeErr(QStringLiteral("kestrel-calc: cannot read standard input\n"));
+        return 2;
+    }
+    const QByteArray input = in.readAll();
+    const RunOutput output = runRecords(*calculator, format, input, context);
+    writeOut(output.text);
+    return output.errorRecords > 0 ? 1 : 0;
+}
+
+}  // namespace kestrel::cli

@@ -1,0 +1,80 @@
+#pragma once
+// MDIForm1: the main window. A multiple-document frame with the menu bar from which every
+// calculator is reached, the background picture, the report engine (rptMainPrint) and the
+// printer setup. It keeps one instance of each kind of child window.
+
+#include "common/windowregistry.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+
+class QMdiArea;
+class QMdiSubWindow;
+class QAction;
+
+namespace kestrel {
+
+class ReportEngine;
+class ChildWindow;
+
+/// The version of this build: 1.1.0, shown as "1.01.000"; its disclaimer number is 110.
+struct ProgramVersion {
+    int major = 1;
+    int minor = 1;
+    int revision = 0;
+    /// "1.01.000": minor with at least two digits, revision with at least three.
+    QString display() const;
+    /// The digits written one after the other: "110" for 1.1.0.
+    QString digits() const;
+};
+
+inline constexpr ProgramVersion kProgramVersion{};
+
+class MDIForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MDIForm1(const WindowRegistry& registry, QWidget* parent = nullptr);
+    ~MDIForm1() override;
+
+    /// The caption: "Kestrel 2019 Ver: " + version + two blanks + the maker's notice.
+    static QString captionFor(const ProgramVersion& version);
+
+    /// Opens a child window by kind (frmMonthly, ...): creates it when it is not open,
+    /// otherwise brings it to the front with its values. Returns the window.
+    ChildWindow* openWindow(const QString& kind);
+    /// The open window of a kind, or nullptr.
+    ChildWindow* openedWindow(const QString& kind) const;
+    /// Unloads a window when it is open.
+    void unloadWindow(const QString& kind);
+
+    /// "&Initialise All": ResetSession, then unloads the calculator windows of the list.
+    void initialiseAll();
+    /// The windows that "&Initialise All" closes, in order.
+    static QStringList initialiseAllClosingList();
+
+    /// Arranges the open child windows in the cascade layout.
+    void cascade();
+
+    QMdiArea* mdiArea() const { return mdi_; }
+    ReportEngine* reportEngine() const { return rptMainPrint_; }
+    /// A menu action by the name of its menu entry (mnuMonthly, ...).
+    QAction* menuAction(const QString& name) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void addEntry(QMenu* menu, const QString& name, const QString& caption, const std::function<void()>& command);
+    void onSubWindowActivated(QMdiSubWindow* frame);
+    QMdiSubWindow* liveFrame(const QString& kind) const;
+
+    const WindowRegistry& registry_;
+    QMdiArea* mdi_;
+    ReportEngine* rptMainPrint_;
+    QHash<QString, QPointer<QMdiSubWindow>> open_;
+    QHash<QString, QAction*> actions_;
+};
+
+}  // namespace kestrel
