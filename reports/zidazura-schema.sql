@@ -1,0 +1,31 @@
+-- The report-data database Zidazura.mdb: one table per printout.
+--
+-- The build runs this file into a new, empty SQLite file. Single-record tables are created
+-- with their one record (every print overwrites it in place); the multi-row tables (Amort,
+-- compcar) are created empty (every print empties and refills them).
+--
+-- Declared field types, which the report store converts written values to:
+--   DOUBLE    double-precision number
+--   SINGLE    single-precision number (rounded to the nearest float when written)
+--   SMALLINT  16-bit integer
+--   INTEGER   32-bit integer
+--   TEXT      text
+-- Names are case-insensitive; quote any name that is not a plain identifier ("TAXCOM4/2").
+
+-- ===== Pay-period and annual tax printouts: IRP5Mon, IRP5Week, IRP5Day, IRP5Ann =====
+
+-- ===== QuickTax printout: merlin =====
+
+-- ===== Salary package printout: SalPackage =====
+
+-- ===== Vehicle printouts: traveldeduction, compcar =====
+
+-- ===== Loan printouts: Loans, Amort =====
+
+-- ===== Loan buster printout: BondBust =====
+
+-- ===== Loan comparison printout: BondComp =====
+
+-- ===== Daily balance printout: DailyBal =====
+
+-- ===== Inflation printout: Inflation =====
