@@ -5,13 +5,18 @@
 #include "common/fields.h"
 #include "common/numberformat.h"
 #include "package/packagewindow.h"
+#include "package/packagewindows.h"
+#include "shell/mainwindow.h"
 #include "payroll/settingsstore.h"
 #include "shell/session.h"
 #include "tests/support/testsupport.h"
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QAction>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSqlDatabase>
@@ -119,6 +124,31 @@ private Q_SLOTS:
         storeSettings(plainSettings());
     }
     void cleanup() { folder_.reset(); }
+
+    void menusOpenAndCascade()
+    {
+        WindowRegistry registry;
+        registerPackageWindows(registry);
+        MDIForm1 main(registry);
+        main.resize(1100, 760);
+        main.show();
+        main.menuAction(QStringLiteral("mnuKestMon"))->trigger();
+        main.menuAction(QStringLiteral("mnuOsprAnn"))->trigger();
+        main.menuAction(QStringLiteral("mnuKestMon"))->trigger();  // brought to the front, not opened again
+        const QList<QMdiSubWindow*> frames = main.mdiArea()->subWindowList();
+        QCOMPARE(frames.size(), 2);
+        QCOMPARE(frames[0]->windowTitle(), QStringLiteral("Kestrel : Monthly Calculation"));
+        QCOMPARE(frames[1]->windowTitle(), QStringLiteral("Osprey : Annual Calculation"));
+        // Cascaded: each frame below and to the right of the one before.
+        QVERIFY(frames[1]->x() > frames[0]->x() && frames[1]->y() > frames[0]->y());
+        // The whole window fits its frame.
+        QVERIFY(frames[0]->widget()->size().width() >= frames[0]->widget()->minimumSizeHint().width());
+        grab(&main, QStringLiteral("MDIForm1-packages"));
+        // "&OK" closes the window.
+        click(frames[1]->widget(), "cmdOK");
+        QTRY_COMPARE(main.mdiArea()->subWindowList().size(), 1);
+        main.close();
+    }
 
     void backwardThroughTheFields()
     {
