@@ -686,7 +686,7 @@ private:
         QStringList values;
         bool empty = decoded(label, 1, 1).trimmed().isEmpty();
         for (int k = 1; k < s.texts.size(); ++k) {
-            values << oneLine(substitute(s.texts[k]));
+            values << oneLine(substitute(s.texts[k])).trimmed();
             empty = empty && decoded(values.last(), 1, 1).trimmed().isEmpty();
         }
         if (empty)

@@ -4,6 +4,7 @@
 #include "reports/reportdata.h"
 #include "reports/reportengine.h"
 #include "reports/reportlayout.h"
+#include "reports/reportpainter.h"
 #include "reports/reportpreview.h"
 #include "reports/reportstore.h"
 #include "reports/reporttemplate.h"
@@ -12,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPdfDocument>
 #include <QToolButton>
 
 using namespace kestrel;
@@ -124,12 +126,19 @@ void compareWithReference(const QString& actual, const QString& name)
     QCOMPARE(a.size(), e.size());
 }
 
-// What the pages say, for a look: KESTREL_SNAPSHOT_DIR=folder writes PNGs there.
+// What the pages look like: KESTREL_SNAPSHOT_DIR=folder writes them there as PNG.
 void snapshot(const QString& name)
 {
     const QString folder = qEnvironmentVariable("KESTREL_SNAPSHOT_DIR");
     if (!folder.isEmpty())
         saveLastReportPngs(folder, name, 70);
+}
+
+void snapshot(const ReportLayout& layout, const QString& name)
+{
+    const QString folder = qEnvironmentVariable("KESTREL_SNAPSHOT_DIR");
+    for (int i = 0; !folder.isEmpty() && i < layout.pages.size(); ++i)
+        renderPage(layout, i, 70).save(QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(name).arg(i + 1)));
 }
 
 }  // namespace
@@ -290,6 +299,7 @@ private Q_SLOTS:
         const auto layout = layoutOf(folder, QStringLiteral("vehicles"));
         QVERIFY(layout);
         QVERIFY(layout->pages.size() > 1);
+        snapshot(*layout, QStringLiteral("vehicles"));
         // The heading of each vehicle and its last row are on the same page.
         for (int car = 1; car <= 25; ++car) {
             int headingPage = -1, lastRowPage = -2;
@@ -352,6 +362,23 @@ private Q_SLOTS:
         QVERIFY(PrintReport(QStringLiteral("statement"), QStringLiteral("First title"), 0));
         QVERIFY(PrintReport(QStringLiteral("statement"), std::nullopt, 0));
         QCOMPARE(mainReportEngine().lastPreview()->windowTitle(), QStringLiteral("First title"));
+        mainReportEngine().lastPreview()->close();
+    }
+
+    void landscapeReportsAreWide()
+    {
+        ReportTestFolder folder;
+        writeSchedule(3);
+        folder.writeTemplate(QStringLiteral("wide"),
+                             QStringLiteral("page landscape\ntable Loans\ntitle \"{Heading}\"\n"
+                                            "grid Amort\ncolumn \"Year\" \"{Year}\"\nend\nfooter \"{@page}/{@pages}\""));
+        QVERIFY(PrintReport(QStringLiteral("wide"), std::nullopt, 0));
+        const QString pdf = folder.file(QStringLiteral("wide.pdf"));
+        QVERIFY(mainReportEngine().exportPdf(pdf));
+        QPdfDocument document;
+        QCOMPARE(document.load(pdf), QPdfDocument::Error::None);
+        QCOMPARE(document.pagePointSize(0).toSize(), QSize(842, 595));
+        QVERIFY(document.getAllText(0).text().contains(QLatin1String("1/1")));
         mainReportEngine().lastPreview()->close();
     }
 

@@ -78,6 +78,10 @@ QStringList pdfPageTexts(const QString& pdfPath);
 //     lastReportPdfTexts() (works for destination 0 and 1 alike);
 //   - the preview window: mainReportEngine().lastPreview() (its windowTitle(), say).
 // saveLastReportPngs() writes the pages as pictures for looking at a layout.
+// Destination 1 prints on the machine's default printer: under scripts/test.sh that is a
+// real queue (scripts/print-queue.sh), elsewhere there may be none and PrintReport shows
+// "No printer is installed...". A test that prints with destination 1 takes the queue for
+// itself: set_tests_properties(NAME PROPERTIES RESOURCE_LOCK print_queue).
 
 /// Exports the last report that mainReportEngine() laid out to a PDF file (`pdfPath`, or a
 /// temporary file when empty) and returns the text of each page, read back with QtPdf.
