@@ -114,8 +114,12 @@ SettingsLoad LoadPayrollSettings(const QString& databasePath, const QStringList&
 QString SavePayrollSettings(const QString& databasePath, const PayrollSettings& settings, const QStringList& columns)
 {
     Database db(databasePath);
-    if (!db.isOpen())
+    if (!db.isOpen()) {
+        if (db.errorText().contains(QLatin1String("locked"), Qt::CaseInsensitive))
+            return QStringLiteral("The settings database %1 is in use by another program; the settings were not saved.")
+                .arg(databasePath);
         return db.errorText();
+    }
     QStringList assignments;
     for (const QString& column : columns) {
         if (!isKnownColumn(column))
@@ -133,8 +137,12 @@ QString SavePayrollSettings(const QString& databasePath, const PayrollSettings& 
     }
     if (const QString missing = checkSetupTable(db, columns); !missing.isEmpty())
         return missing;
-    if (!db.beginTransaction())
+    if (!db.beginTransaction()) {
+        if (db.errorText().contains(QLatin1String("locked"), Qt::CaseInsensitive))
+            return QStringLiteral("The settings database %1 is in use by another program; the settings were not saved.")
+                .arg(databasePath);
         return db.errorText();
+    }
     QSqlQuery count(db.connection());
     if (!count.exec(QStringLiteral("SELECT count(*) FROM %1").arg(Database::quoted(kTable))) || !count.next()) {
         const QString error = count.lastError().text();

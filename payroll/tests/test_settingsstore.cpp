@@ -205,6 +205,25 @@ private Q_SLOTS:
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     }
 
+    void aLockedDatabaseIsNotWritten()
+    {
+        TempAppFolder folder;
+        const QString path = folder.file(QStringLiteral("Settings.mdb"));
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+            other.setDatabaseName(path);
+            QVERIFY(other.open());
+            QSqlQuery lock(other);
+            QVERIFY(lock.exec(QStringLiteral("BEGIN IMMEDIATE")));
+            const QString saved = SavePayrollSettings(path, numbered(4), payPeriodSettingsColumns());
+            QVERIFY2(saved.contains(QLatin1String("in use by another program")), qPrintable(saved));
+            lock.exec(QStringLiteral("ROLLBACK"));
+            other.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+        QCOMPARE(LoadPayrollSettings(path).settings->EmployeeUIF, 1.0);
+    }
+
     void aSettingThatIsNoNumberIsNotSaved()
     {
         TempAppFolder folder;
