@@ -101,9 +101,8 @@ private:
         if (data_.record && data_.record->indexOf(name) >= 0)
             return;
         if (!row && !data_.record)
-            throw LoadError{QStringLiteral("line %1: {%2} needs a 'table' statement that names its table.")
-                                .arg(line)
-                                .arg(name)};
+            throw LoadError{
+                QStringLiteral("line %1: {%2} needs a 'table' statement that names its table.").arg(line).arg(name)};
         if (row && data_.record)
             throw LoadError{QStringLiteral("line %1: neither the table %2 nor the table %3 has a field '%4'.")
                                 .arg(line)

@@ -24,7 +24,7 @@ struct TableData {
 };
 
 struct ReportData {
-    std::optional<TableData> record;  ///< the template's `table`
+    std::optional<TableData> record;   ///< the template's `table`
     QHash<QString, TableData> tables;  ///< grid and each tables by lower-case name
     const TableData* table(const QString& name) const;
 };

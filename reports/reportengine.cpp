@@ -46,7 +46,8 @@ std::optional<report::ReportTemplate> readTemplate(const QString& path, QString*
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
-        *error = QStringLiteral("The report file %1 could not be found.").arg(path.isEmpty() ? QStringLiteral("(none)") : path);
+        *error = QStringLiteral("The report file %1 could not be found.")
+                     .arg(path.isEmpty() ? QStringLiteral("(none)") : path);
         return std::nullopt;
     }
     if (!file.open(QIODevice::ReadOnly)) {
@@ -54,7 +55,8 @@ std::optional<report::ReportTemplate> readTemplate(const QString& path, QString*
         return std::nullopt;
     }
     QString parseError;
-    std::optional<report::ReportTemplate> parsed = report::parseTemplate(QString::fromUtf8(file.readAll()), &parseError);
+    std::optional<report::ReportTemplate> parsed =
+        report::parseTemplate(QString::fromUtf8(file.readAll()), &parseError);
     if (!parsed) {
         *error = QStringLiteral("Error in the report file %1, %2").arg(name, parseError);
         return std::nullopt;
@@ -69,7 +71,8 @@ bool ReportEngine::run()
 {
     errorText_.clear();
     if (Destination != 0 && Destination != 1) {
-        errorText_ = QStringLiteral("The report destination %1 is not known (0 shows the preview, 1 prints).").arg(Destination);
+        errorText_ =
+            QStringLiteral("The report destination %1 is not known (0 shows the preview, 1 prints).").arg(Destination);
         return false;
     }
     const std::optional<report::ReportTemplate> parsed = readTemplate(ReportFileName, &errorText_);
@@ -99,8 +102,8 @@ bool ReportEngine::run()
     }
     auto* owner = qobject_cast<QWidget*>(parent());
     QPointer<ReportEngine> self(this);
-    auto* preview = new ReportPreview(std::move(layout), d->lastTitle, stem,
-                                      [self] { return self ? self->PrinterName : QString(); }, owner);
+    auto* preview = new ReportPreview(
+        std::move(layout), d->lastTitle, stem, [self] { return self ? self->PrinterName : QString(); }, owner);
     d->previews.removeAll(nullptr);
     d->previews << preview;
     d->lastPreview = preview;

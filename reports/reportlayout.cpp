@@ -23,9 +23,9 @@ constexpr double kA4Height = 841.8898;  // 297 mm
 constexpr double kMarginSide = 56.69;   // 20 mm
 constexpr double kMarginTop = 42.52;    // 15 mm
 constexpr double kMarginBottom = 42.52;
-constexpr double kHeaderRule = 14;      // below the top margin
-constexpr double kBodyTop = 30;         // below the top margin
-constexpr double kValueColumn = 98;     // width of one value column of a statement
+constexpr double kHeaderRule = 14;   // below the top margin
+constexpr double kBodyTop = 30;      // below the top margin
+constexpr double kValueColumn = 98;  // width of one value column of a statement
 constexpr double kLabelGap = 12;
 constexpr double kPageNumberWidth = 90;
 constexpr double kCellPadding = 4;
@@ -230,7 +230,8 @@ QString groupDigits(const QString& plain)
 QString shortestSingle(double value)
 {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<float>(value), std::chars_format::fixed);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, static_cast<float>(value), std::chars_format::fixed);
     if (result.ec != std::errc())
         return formatPlain(value);
     QString text = QString::fromLatin1(buffer, static_cast<qsizetype>(result.ptr - buffer));
@@ -360,7 +361,8 @@ public:
         for (const TextTemplate& footer : report.footers)
             footerLines_ << wrap(substitute(footer), TextStyle::Footer, width_ - kPageNumberWidth);
         const double footerLine = specOf(TextStyle::Footer).line;
-        footerTop_ = out_.pageSize.height() - kMarginBottom - 4 - std::max<qsizetype>(1, footerLines_.size()) * footerLine;
+        footerTop_ =
+            out_.pageSize.height() - kMarginBottom - 4 - std::max<qsizetype>(1, footerLines_.size()) * footerLine;
         bodyBottom_ = footerTop_ - 8;
     }
 
@@ -667,8 +669,8 @@ private:
                     block.items << textItem(QRectF(left_, top, labelWidth(count), spec.line), headings[h][i],
                                             TextStyle::ColumnHeading);
                 else
-                    block.items << textItem(valueColumn(static_cast<int>(h) - 1, count, top, spec.line),
-                                            headings[h][i], TextStyle::ColumnHeading, Qt::AlignRight);
+                    block.items << textItem(valueColumn(static_cast<int>(h) - 1, count, top, spec.line), headings[h][i],
+                                            TextStyle::ColumnHeading, Qt::AlignRight);
             }
         }
         const double height = rows * spec.line;
@@ -799,7 +801,8 @@ private:
             }
             return Qt::AlignRight;
         };
-        auto cellBlock = [&](const QList<QString>& texts, TextStyle style, double line, bool band, const QColor& bandColor) {
+        auto cellBlock = [&](const QList<QString>& texts, TextStyle style, double line, bool band,
+                             const QColor& bandColor) {
             Block block;
             QList<QStringList> wrapped;
             qsizetype rows = 1;
@@ -827,7 +830,8 @@ private:
         QList<QString> headings;
         for (const GridColumn& column : s.columns)
             headings << substitute(column.heading);
-        Block header = cellBlock(headings, TextStyle::ColumnHeading, specOf(TextStyle::ColumnHeading).line, true, kHeaderBand);
+        Block header =
+            cellBlock(headings, TextStyle::ColumnHeading, specOf(TextStyle::ColumnHeading).line, true, kHeaderBand);
         header.items << ruleItem(left_, header.height, right_, 0.6, kAccent);
         header.spaceBefore = 6;
 
@@ -839,7 +843,8 @@ private:
             QList<QString> values;
             for (const GridColumn& column : s.columns)
                 values << substitute(column.value);
-            rows << cellBlock(values, TextStyle::GridCell, specOf(TextStyle::GridCell).line, index % 2 == 1, kZebraBand);
+            rows << cellBlock(values, TextStyle::GridCell, specOf(TextStyle::GridCell).line, index % 2 == 1,
+                              kZebraBand);
             ++index;
         }
         rowTable_ = outerTable;
@@ -883,9 +888,10 @@ private:
                 if (item.kind == LayoutItem::Kind::Text)
                     item.text = decoded(item.text, i + 1, pages);
             QList<LayoutItem> frame;
-            frame << textItem(QRectF(left_, top, width_ / 2, head.line), QStringLiteral("Kestrel 2019"), TextStyle::Product);
-            QString right = i == 0 || title.isEmpty() ? QStringLiteral("Printed ") + formatDate(context_.printDate)
-                                                       : title;
+            frame << textItem(QRectF(left_, top, width_ / 2, head.line), QStringLiteral("Kestrel 2019"),
+                              TextStyle::Product);
+            QString right =
+                i == 0 || title.isEmpty() ? QStringLiteral("Printed ") + formatDate(context_.printDate) : title;
             right = Metrics::instance().elided(right, TextStyle::PageHeader, width_ / 2);
             frame << textItem(QRectF(left_ + width_ / 2, top, width_ / 2, head.line), right, TextStyle::PageHeader,
                               Qt::AlignRight);
@@ -985,8 +991,9 @@ QString referenceText(const ReportLayout& layout)
                                 n(item.box.width()), n(item.box.height()), item.text);
                 break;
             case LayoutItem::Kind::Rule:
-                out += QStringLiteral("  rule %1 %2 %3 %4 w=%5\n")
-                           .arg(n(item.line.x1()), n(item.line.y1()), n(item.line.x2()), n(item.line.y2()), n(item.width));
+                out +=
+                    QStringLiteral("  rule %1 %2 %3 %4 w=%5\n")
+                        .arg(n(item.line.x1()), n(item.line.y1()), n(item.line.x2()), n(item.line.y2()), n(item.width));
                 break;
             case LayoutItem::Kind::Band:
                 out += QStringLiteral("  band %1 %2 %3 %4\n")

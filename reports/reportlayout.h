@@ -21,8 +21,8 @@ namespace kestrel::report {
 
 /// The kinds of type on a page; each has one font, size and colour (fontFor, colorFor).
 enum class TextStyle {
-    Product,        ///< "Kestrel 2019" at the head of every page
-    PageHeader,     ///< the date of printing, the title on later pages
+    Product,     ///< "Kestrel 2019" at the head of every page
+    PageHeader,  ///< the date of printing, the title on later pages
     Title,
     Subtitle,
     Heading,
@@ -30,7 +30,7 @@ enum class TextStyle {
     BodyBold,       ///< totals
     ColumnHeading,  ///< `columns` and grid headings
     GridCell,
-    Paragraph,      ///< `text`
+    Paragraph,  ///< `text`
     Note,
     Footer
 };
@@ -44,7 +44,7 @@ struct LayoutItem {
     QString text;
     TextStyle style = TextStyle::Body;
     Qt::Alignment align = Qt::AlignLeft;
-    QColor color;      ///< Rule and Band
+    QColor color;  ///< Rule and Band
 };
 
 struct LayoutPage {
@@ -54,7 +54,7 @@ struct LayoutPage {
 struct ReportLayout {
     QSizeF pageSize;  ///< points; A4 portrait 595.28 x 841.89
     bool landscape = false;
-    QString title;    ///< the report's title as laid out (for the PDF's title)
+    QString title;  ///< the report's title as laid out (for the PDF's title)
     QList<LayoutPage> pages;
 };
 

@@ -16,9 +16,8 @@ namespace {
 
 QPageLayout pageLayoutOf(const ReportLayout& layout)
 {
-    return QPageLayout(QPageSize(QPageSize::A4),
-                       layout.landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                       QPageLayout::Point);
+    return QPageLayout(QPageSize(QPageSize::A4), layout.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0), QPageLayout::Point);
 }
 
 void paintAll(QPainter& painter, QPagedPaintDevice& device, const ReportLayout& layout)
@@ -70,8 +69,8 @@ void paintPage(QPainter& painter, const ReportLayout& layout, int page)
             fontSet = true;
         }
         // Plain text only: a value is never read as markup.
-        painter.drawText(rect(item.box), static_cast<int>(item.align | Qt::AlignVCenter | Qt::TextSingleLine)
-                                             | Qt::TextDontClip,
+        painter.drawText(rect(item.box),
+                         static_cast<int>(item.align | Qt::AlignVCenter | Qt::TextSingleLine) | Qt::TextDontClip,
                          item.text);
     }
     painter.restore();

@@ -83,8 +83,8 @@ QIcon printerIcon()
     return QIcon(pixmap);
 }
 
-QToolButton* toolButton(QToolBar* bar, const QString& name, const QString& text, const QIcon& icon,
-                        const QString& tip, bool showText = false)
+QToolButton* toolButton(QToolBar* bar, const QString& name, const QString& text, const QIcon& icon, const QString& tip,
+                        bool showText = false)
 {
     auto* button = new QToolButton(bar);
     button->setObjectName(name);
@@ -119,8 +119,8 @@ ReportPreview::ReportPreview(report::ReportLayout layout, const QString& title, 
     top->addWidget(bar);
 
     QStyle* st = style();
-    first_ = toolButton(bar, QStringLiteral("cmdFirstPage"), tr("First page"), st->standardIcon(QStyle::SP_MediaSkipBackward),
-                        tr("First page (Home)"));
+    first_ = toolButton(bar, QStringLiteral("cmdFirstPage"), tr("First page"),
+                        st->standardIcon(QStyle::SP_MediaSkipBackward), tr("First page (Home)"));
     previous_ = toolButton(bar, QStringLiteral("cmdPreviousPage"), tr("Previous page"),
                            st->standardIcon(QStyle::SP_MediaSeekBackward), tr("Previous page (Page Up)"));
     auto* pageText = new QLabel(tr(" Page "), bar);
@@ -135,14 +135,14 @@ ReportPreview::ReportPreview(report::ReportLayout layout, const QString& title, 
     pageCountLabel_->setObjectName(QStringLiteral("lblPageCount"));
     pageCountLabel_->setText(tr(" of %1 ").arg(pageCount()));
     bar->addWidget(pageCountLabel_);
-    next_ = toolButton(bar, QStringLiteral("cmdNextPage"), tr("Next page"), st->standardIcon(QStyle::SP_MediaSeekForward),
-                       tr("Next page (Page Down)"));
-    last_ = toolButton(bar, QStringLiteral("cmdLastPage"), tr("Last page"), st->standardIcon(QStyle::SP_MediaSkipForward),
-                       tr("Last page (End)"));
+    next_ = toolButton(bar, QStringLiteral("cmdNextPage"), tr("Next page"),
+                       st->standardIcon(QStyle::SP_MediaSeekForward), tr("Next page (Page Down)"));
+    last_ = toolButton(bar, QStringLiteral("cmdLastPage"), tr("Last page"),
+                       st->standardIcon(QStyle::SP_MediaSkipForward), tr("Last page (End)"));
     bar->addSeparator();
 
-    auto* zoomOutButton = toolButton(bar, QStringLiteral("cmdZoomOut"), QStringLiteral("\u2212"), QIcon(), tr("Zoom out (-)"),
-                                     true);
+    auto* zoomOutButton =
+        toolButton(bar, QStringLiteral("cmdZoomOut"), QStringLiteral("\u2212"), QIcon(), tr("Zoom out (-)"), true);
     zoomOutButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
     zoomBox_ = new QComboBox(bar);
     zoomBox_->setObjectName(QStringLiteral("cboZoom"));
@@ -151,7 +151,8 @@ ReportPreview::ReportPreview(report::ReportLayout layout, const QString& title, 
     for (const double step : kZoomSteps)
         zoomBox_->addItem(QStringLiteral("%1%").arg(std::lround(step * 100)));
     bar->addWidget(zoomBox_);
-    auto* zoomInButton = toolButton(bar, QStringLiteral("cmdZoomIn"), QStringLiteral("+"), QIcon(), tr("Zoom in (+)"), true);
+    auto* zoomInButton =
+        toolButton(bar, QStringLiteral("cmdZoomIn"), QStringLiteral("+"), QIcon(), tr("Zoom in (+)"), true);
     zoomInButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
     bar->addSeparator();
 
@@ -162,7 +163,8 @@ ReportPreview::ReportPreview(report::ReportLayout layout, const QString& title, 
     auto* spacer = new QWidget(bar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(spacer);
-    auto* closeButton = toolButton(bar, QStringLiteral("cmdClose"), tr("Close"), QIcon(), tr("Close the preview (Esc)"), true);
+    auto* closeButton =
+        toolButton(bar, QStringLiteral("cmdClose"), tr("Close"), QIcon(), tr("Close the preview (Esc)"), true);
     closeButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
 
     scroll_ = new QScrollArea(this);

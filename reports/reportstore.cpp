@@ -132,7 +132,8 @@ void Recordset::setField(const QString& name, const QVariant& value)
         }
     }
     if (index < 0) {
-        s.fail(QStringLiteral("Item not found in this collection: the table %1 has no field '%2'.").arg(open->table, name));
+        s.fail(QStringLiteral("Item not found in this collection: the table %1 has no field '%2'.")
+                   .arg(open->table, name));
         return;
     }
     QString error;
@@ -238,7 +239,8 @@ void ReportStore::Execute(const QString& statement)
         return;
     // DELETE, an optional "*", FROM and one table name (plain, [bracketed] or "quoted").
     static const QRegularExpression deleteAll(
-        QStringLiteral(R"re(^\s*DELETE(?:\s+\*?|\s*\*)\s*FROM\s*(?:\[([^\]]+)\]|"([^"]+)"|([A-Za-z_][A-Za-z0-9_]*))\s*;?\s*$)re"),
+        QStringLiteral(
+            R"re(^\s*DELETE(?:\s+\*?|\s*\*)\s*FROM\s*(?:\[([^\]]+)\]|"([^"]+)"|([A-Za-z_][A-Za-z0-9_]*))\s*;?\s*$)re"),
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = deleteAll.match(statement);
     if (!match.hasMatch()) {

@@ -37,8 +37,8 @@ QList<Token> tokenize(const QString& line, int lineNumber)
             bool closed = false;
             while (i < n) {
                 const QChar t = line.at(i);
-                if (t == QLatin1Char('\\') && i + 1 < n
-                    && (line.at(i + 1) == QLatin1Char('"') || line.at(i + 1) == QLatin1Char('\\'))) {
+                if (t == QLatin1Char('\\') && i + 1 < n &&
+                    (line.at(i + 1) == QLatin1Char('"') || line.at(i + 1) == QLatin1Char('\\'))) {
                     text += line.at(i + 1);
                     i += 2;
                     continue;
@@ -86,13 +86,14 @@ ValueFormat parseFormat(const QString& name, int line)
         format.decimals = 0;
     } else if (f == QLatin1String("date")) {
         format.kind = ValueFormat::Kind::Date;
-    } else if (f.size() == 6 && f.startsWith(QLatin1String("fixed")) && f.at(5) >= QLatin1Char('0')
-               && f.at(5) <= QLatin1Char('6')) {
+    } else if (f.size() == 6 && f.startsWith(QLatin1String("fixed")) && f.at(5) >= QLatin1Char('0') &&
+               f.at(5) <= QLatin1Char('6')) {
         format.kind = ValueFormat::Kind::Fixed;
         format.decimals = f.at(5).digitValue();
     } else {
-        throw ParseError{line, QStringLiteral("unknown format '%1' (money, money0, fixed0 to fixed6, int or date)")
-                                   .arg(name.trimmed())};
+        throw ParseError{
+            line,
+            QStringLiteral("unknown format '%1' (money, money0, fixed0 to fixed6, int or date)").arg(name.trimmed())};
     }
     return format;
 }
@@ -127,8 +128,8 @@ TextTemplate parseText(const QString& source, int line)
         }
         const qsizetype close = source.indexOf(QLatin1Char('}'), i + 1);
         if (close < 0)
-            throw ParseError{line, QStringLiteral("a '{' without its closing '}' in \"%1\" (write {{ for a brace)")
-                                       .arg(source)};
+            throw ParseError{
+                line, QStringLiteral("a '{' without its closing '}' in \"%1\" (write {{ for a brace)").arg(source)};
         const QString inside = source.mid(i + 1, close - i - 1);
         i = close;
         const qsizetype colon = inside.indexOf(QLatin1Char(':'));
@@ -147,7 +148,8 @@ TextTemplate parseText(const QString& source, int line)
             else if (builtin == QLatin1String("date"))
                 part.kind = TextPart::Kind::PrintDate;
             else
-                throw ParseError{line, QStringLiteral("unknown built-in value {%1} (@page, @pages or @date)").arg(name)};
+                throw ParseError{line,
+                                 QStringLiteral("unknown built-in value {%1} (@page, @pages or @date)").arg(name)};
         } else {
             part.kind = TextPart::Kind::Field;
             part.text = name;
@@ -201,9 +203,9 @@ public:
             const OpenBlock& open = stack_.last();
             throw ParseError{open.statement.line,
                              QStringLiteral("'%1' is never closed (with '%2')")
-                                 .arg(keywordOf(open.statement.kind),
-                                      open.statement.kind == Statement::Kind::If ? QStringLiteral("endif")
-                                                                                 : QStringLiteral("end"))};
+                                 .arg(keywordOf(open.statement.kind), open.statement.kind == Statement::Kind::If
+                                                                          ? QStringLiteral("endif")
+                                                                          : QStringLiteral("end"))};
         }
         assignValueColumns(result_.body);
         return result_;
@@ -233,15 +235,15 @@ private:
     {
         for (const Token& t : args)
             if (t.kind != Token::Kind::Text)
-                throw ParseError{line, QStringLiteral("'%1' takes texts in double quotes; '%2' is not one")
-                                           .arg(keyword, t.value)};
+                throw ParseError{
+                    line, QStringLiteral("'%1' takes texts in double quotes; '%2' is not one").arg(keyword, t.value)};
         if (args.size() < min || (max >= 0 && args.size() > max)) {
             const QString count = min == max ? QString::number(min)
                                   : max < 0  ? QStringLiteral("at least %1").arg(min)
                                              : QStringLiteral("%1 to %2").arg(min).arg(max);
-            throw ParseError{line, QStringLiteral("'%1' takes %2 text(s) in double quotes, not %3")
-                                       .arg(keyword, count)
-                                       .arg(args.size())};
+            throw ParseError{
+                line,
+                QStringLiteral("'%1' takes %2 text(s) in double quotes, not %3").arg(keyword, count).arg(args.size())};
         }
     }
 
@@ -251,10 +253,7 @@ private:
             throw ParseError{line, QStringLiteral("'%1' takes no arguments").arg(keyword)};
     }
 
-    static QString nameArgument(const Token& token)
-    {
-        return token.value.trimmed();
-    }
+    static QString nameArgument(const Token& token) { return token.value.trimmed(); }
 
     void add(Statement statement)
     {
@@ -291,12 +290,14 @@ private:
     {
         // NAME [order COLUMN]
         if (args.isEmpty() || args.size() == 2 || args.size() > 3 || args[0].kind == Token::Kind::FieldRef)
-            throw ParseError{s.line, QStringLiteral("'%1' takes a table name and optionally 'order COLUMN'").arg(keyword)};
+            throw ParseError{s.line,
+                             QStringLiteral("'%1' takes a table name and optionally 'order COLUMN'").arg(keyword)};
         s.table = nameArgument(args[0]);
         if (args.size() == 3) {
-            if (args[1].value.compare(QLatin1String("order"), Qt::CaseInsensitive) != 0
-                || args[1].kind != Token::Kind::Word || args[2].kind == Token::Kind::FieldRef)
-                throw ParseError{s.line, QStringLiteral("'%1' takes a table name and optionally 'order COLUMN'").arg(keyword)};
+            if (args[1].value.compare(QLatin1String("order"), Qt::CaseInsensitive) != 0 ||
+                args[1].kind != Token::Kind::Word || args[2].kind == Token::Kind::FieldRef)
+                throw ParseError{s.line,
+                                 QStringLiteral("'%1' takes a table name and optionally 'order COLUMN'").arg(keyword)};
             s.orderBy = nameArgument(args[2]);
         }
         if (s.table.isEmpty())
@@ -308,7 +309,8 @@ private:
         QList<Token> tokens = tokenize(line, number);
         const Token head = tokens.takeFirst();
         if (head.kind != Token::Kind::Word)
-            throw ParseError{number, QStringLiteral("a line must start with a statement word, not '%1'").arg(head.value)};
+            throw ParseError{number,
+                             QStringLiteral("a line must start with a statement word, not '%1'").arg(head.value)};
         const QString keyword = head.value.toLower();
         Statement s;
         s.line = number;
@@ -338,7 +340,8 @@ private:
             else if (orientation == QLatin1String("portrait"))
                 result_.landscape = false;
             else
-                throw ParseError{number, QStringLiteral("'page' takes 'portrait' or 'landscape', not '%1'").arg(tokens[0].value)};
+                throw ParseError{
+                    number, QStringLiteral("'page' takes 'portrait' or 'landscape', not '%1'").arg(tokens[0].value)};
         } else if (keyword == QLatin1String("title")) {
             simpleText(Statement::Kind::Title);
         } else if (keyword == QLatin1String("subtitle")) {
@@ -349,8 +352,8 @@ private:
             simpleText(Statement::Kind::Text);
         } else if (keyword == QLatin1String("note")) {
             simpleText(Statement::Kind::Note);
-        } else if (keyword == QLatin1String("columns") || keyword == QLatin1String("row")
-                   || keyword == QLatin1String("total")) {
+        } else if (keyword == QLatin1String("columns") || keyword == QLatin1String("row") ||
+                   keyword == QLatin1String("total")) {
             expectTexts(tokens, 1, -1, keyword, number);
             s.kind = keyword == QLatin1String("columns") ? Statement::Kind::Columns
                      : keyword == QLatin1String("row")   ? Statement::Kind::Row
@@ -358,8 +361,8 @@ private:
             for (const Token& t : tokens)
                 s.texts << parseText(t.value, number);
             add(std::move(s));
-        } else if (keyword == QLatin1String("rule") || keyword == QLatin1String("space")
-                   || keyword == QLatin1String("newpage")) {
+        } else if (keyword == QLatin1String("rule") || keyword == QLatin1String("space") ||
+                   keyword == QLatin1String("newpage")) {
             expectNothing(tokens, keyword, number);
             s.kind = keyword == QLatin1String("rule")    ? Statement::Kind::Rule
                      : keyword == QLatin1String("space") ? Statement::Kind::Space
@@ -367,7 +370,8 @@ private:
             add(std::move(s));
         } else if (keyword == QLatin1String("footer")) {
             if (!stack_.isEmpty())
-                throw ParseError{number, QStringLiteral("'footer' belongs to every page and cannot stand inside a block")};
+                throw ParseError{number,
+                                 QStringLiteral("'footer' belongs to every page and cannot stand inside a block")};
             expectTexts(tokens, 1, 1, keyword, number);
             result_.footers << parseText(tokens[0].value, number);
             if (!result_.footerLine)
@@ -375,8 +379,8 @@ private:
         } else if (keyword == QLatin1String("if")) {
             s.kind = Statement::Kind::If;
             qsizetype at = 0;
-            if (at < tokens.size() && tokens[at].kind == Token::Kind::Word
-                && tokens[at].value.compare(QLatin1String("not"), Qt::CaseInsensitive) == 0) {
+            if (at < tokens.size() && tokens[at].kind == Token::Kind::Word &&
+                tokens[at].value.compare(QLatin1String("not"), Qt::CaseInsensitive) == 0) {
                 s.condition.negate = true;
                 ++at;
             }
@@ -389,9 +393,9 @@ private:
             ++at;
             if (at < tokens.size()) {
                 const Token& op = tokens[at];
-                if (op.kind != Token::Kind::Word
-                    || (op.value != QLatin1String("=") && op.value != QLatin1String("!=")) || at + 2 != tokens.size()
-                    || tokens[at + 1].kind != Token::Kind::Text)
+                if (op.kind != Token::Kind::Word ||
+                    (op.value != QLatin1String("=") && op.value != QLatin1String("!=")) || at + 2 != tokens.size() ||
+                    tokens[at + 1].kind != Token::Kind::Text)
                     throw ParseError{number, QStringLiteral("'if' takes a field in braces: if {Field}, if not {Field}, "
                                                             "if {Field} = \"text\"")};
                 s.condition.test = op.value == QLatin1String("=") ? Condition::Test::Equal : Condition::Test::NotEqual;
@@ -413,8 +417,10 @@ private:
             s.kind = Statement::Kind::Keep;
             open(std::move(s));
         } else if (keyword == QLatin1String("grid") || keyword == QLatin1String("each")) {
-            if (insideKind(Statement::Kind::Each) || insideKind(Statement::Kind::Keep) || insideKind(Statement::Kind::Grid))
-                throw ParseError{number, QStringLiteral("'%1' cannot stand inside 'grid', 'each' or 'keep'").arg(keyword)};
+            if (insideKind(Statement::Kind::Each) || insideKind(Statement::Kind::Keep) ||
+                insideKind(Statement::Kind::Grid))
+                throw ParseError{number,
+                                 QStringLiteral("'%1' cannot stand inside 'grid', 'each' or 'keep'").arg(keyword)};
             s.kind = keyword == QLatin1String("grid") ? Statement::Kind::Grid : Statement::Kind::Each;
             tableStatement(s, tokens, keyword);
             open(std::move(s));
@@ -424,13 +430,15 @@ private:
             GridColumn column;
             column.line = number;
             if (tokens.size() < 2 || tokens[0].kind != Token::Kind::Text || tokens[1].kind != Token::Kind::Text)
-                throw ParseError{number, QStringLiteral("'column' takes \"HEADING\" \"VALUE\" [left|right|center] [WIDTH]")};
+                throw ParseError{number,
+                                 QStringLiteral("'column' takes \"HEADING\" \"VALUE\" [left|right|center] [WIDTH]")};
             column.heading = parseText(tokens[0].value, number);
             column.value = parseText(tokens[1].value, number);
             for (qsizetype i = 2; i < tokens.size(); ++i) {
                 const QString word = tokens[i].value.toLower();
                 if (tokens[i].kind != Token::Kind::Word)
-                    throw ParseError{number, QStringLiteral("'column' takes \"HEADING\" \"VALUE\" [left|right|center] [WIDTH]")};
+                    throw ParseError{
+                        number, QStringLiteral("'column' takes \"HEADING\" \"VALUE\" [left|right|center] [WIDTH]")};
                 if (word == QLatin1String("left")) {
                     column.align = GridColumn::Align::Left;
                 } else if (word == QLatin1String("right")) {

@@ -50,18 +50,31 @@ struct GridColumn {
 
 struct Statement {
     enum class Kind {
-        Title, Subtitle, Heading, Columns, Row, Total, Text, Note, Rule, Space, NewPage,
-        If, Keep, Grid, Each
+        Title,
+        Subtitle,
+        Heading,
+        Columns,
+        Row,
+        Total,
+        Text,
+        Note,
+        Rule,
+        Space,
+        NewPage,
+        If,
+        Keep,
+        Grid,
+        Each
     };
     Kind kind = Kind::Text;
     int line = 0;
     QList<TextTemplate> texts;  ///< the text arguments
-    Condition condition;         ///< If
-    QList<Statement> body;       ///< If (the statements laid out when the condition holds), Keep, Each
-    QList<Statement> elseBody;   ///< If
-    QString table;               ///< Grid, Each
-    QString orderBy;             ///< Grid, Each: empty for the order the rows were added
-    QList<GridColumn> columns;   ///< Grid
+    Condition condition;        ///< If
+    QList<Statement> body;      ///< If (the statements laid out when the condition holds), Keep, Each
+    QList<Statement> elseBody;  ///< If
+    QString table;              ///< Grid, Each
+    QString orderBy;            ///< Grid, Each: empty for the order the rows were added
+    QList<GridColumn> columns;  ///< Grid
     /// Columns, Row, Total: how many value columns the section of this statement has (the
     /// most values of any row between two headings, or what a `columns` statement names).
     int valueColumns = 0;

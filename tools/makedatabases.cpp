@@ -21,9 +21,9 @@ namespace {
 QString settingsSchema()
 {
     const kestrel::PayrollSettings defaults;
-    const QList<double> numbers{defaults.EmployeeUIF,     defaults.EmployerUIF,      defaults.UIFLimit,
-                                defaults.SkillLevy,       defaults.TAIncRate8020,    defaults.PensionCont,
-                                defaults.EmployerPenCont, defaults.ProvCont,         defaults.EmployerProvCont,
+    const QList<double> numbers{defaults.EmployeeUIF,      defaults.EmployerUIF,   defaults.UIFLimit,
+                                defaults.SkillLevy,        defaults.TAIncRate8020, defaults.PensionCont,
+                                defaults.EmployerPenCont,  defaults.ProvCont,      defaults.EmployerProvCont,
                                 defaults.CompCarFBRate8020};
     const QStringList columns = kestrel::payrollSettingsColumns();
     QStringList definitions;
@@ -31,8 +31,8 @@ QString settingsSchema()
     for (qsizetype i = 0; i < columns.size(); ++i) {
         const bool yesNo = columns[i] == QLatin1String("CompCarMPYesNo");
         // NOT NULL: a value that is no number can never be stored in place of a setting.
-        definitions << QStringLiteral("  \"%1\" %2 NOT NULL DEFAULT 0").arg(columns[i], yesNo ? QStringLiteral("BOOLEAN")
-                                                                                               : QStringLiteral("DOUBLE"));
+        definitions << QStringLiteral("  \"%1\" %2 NOT NULL DEFAULT 0")
+                           .arg(columns[i], yesNo ? QStringLiteral("BOOLEAN") : QStringLiteral("DOUBLE"));
         values << (yesNo ? QString::number(defaults.CompCarMPYesNo ? 1 : 0) : kestrel::formatPlain(numbers[i]));
     }
     return QStringLiteral("CREATE TABLE \"Setup\" (\n%1\n);\nINSERT INTO \"Setup\" VALUES (%2);\n")

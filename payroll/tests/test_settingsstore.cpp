@@ -65,11 +65,11 @@ PayrollSettings numbered(int k)
 
 bool sameSettings(const PayrollSettings& a, const PayrollSettings& b)
 {
-    return a.EmployeeUIF == b.EmployeeUIF && a.EmployerUIF == b.EmployerUIF && a.UIFLimit == b.UIFLimit
-        && a.SkillLevy == b.SkillLevy && a.TAIncRate8020 == b.TAIncRate8020 && a.PensionCont == b.PensionCont
-        && a.EmployerPenCont == b.EmployerPenCont && a.ProvCont == b.ProvCont
-        && a.EmployerProvCont == b.EmployerProvCont && a.CompCarFBRate8020 == b.CompCarFBRate8020
-        && a.CompCarMPYesNo == b.CompCarMPYesNo;
+    return a.EmployeeUIF == b.EmployeeUIF && a.EmployerUIF == b.EmployerUIF && a.UIFLimit == b.UIFLimit &&
+           a.SkillLevy == b.SkillLevy && a.TAIncRate8020 == b.TAIncRate8020 && a.PensionCont == b.PensionCont &&
+           a.EmployerPenCont == b.EmployerPenCont && a.ProvCont == b.ProvCont &&
+           a.EmployerProvCont == b.EmployerProvCont && a.CompCarFBRate8020 == b.CompCarFBRate8020 &&
+           a.CompCarMPYesNo == b.CompCarMPYesNo;
 }
 
 }  // namespace
@@ -142,13 +142,20 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("error");
-        QTest::newRow("missing-file") << "remove" << "Could not find file";
-        QTest::newRow("not-a-database") << "garbage" << "not a readable database";
-        QTest::newRow("truncated") << "truncate" << "malformed";
-        QTest::newRow("no-setup-table") << "drop" << "has no table Setup";
-        QTest::newRow("empty-setup-table") << "empty" << "No current record";
-        QTest::newRow("missing-column") << "column" << "has no column UIFLimit";
-        QTest::newRow("not-a-number") << "text" << "holds no number";
+        QTest::newRow("missing-file") << "remove"
+                                      << "Could not find file";
+        QTest::newRow("not-a-database") << "garbage"
+                                        << "not a readable database";
+        QTest::newRow("truncated") << "truncate"
+                                   << "malformed";
+        QTest::newRow("no-setup-table") << "drop"
+                                        << "has no table Setup";
+        QTest::newRow("empty-setup-table") << "empty"
+                                           << "No current record";
+        QTest::newRow("missing-column") << "column"
+                                        << "has no column UIFLimit";
+        QTest::newRow("not-a-number") << "text"
+                                      << "holds no number";
     }
 
     void aDamagedDatabaseIsReportedAndNeverOverwritten()
@@ -270,7 +277,8 @@ private Q_SLOTS:
             const SettingsLoad load = LoadPayrollSettings(path);
             QVERIFY2(load.settings, qPrintable(load.errorText));
             const int k = static_cast<int>(load.settings->EmployeeUIF);
-            QVERIFY2(sameSettings(*load.settings, numbered(k)), qPrintable(QStringLiteral("record %1 is mixed").arg(k)));
+            QVERIFY2(sameSettings(*load.settings, numbered(k)),
+                     qPrintable(QStringLiteral("record %1 is mixed").arg(k)));
             QCOMPARE(sqlValue(path, QStringLiteral("SELECT count(*) FROM Setup")).toInt(), 1);
             QCOMPARE(sqlValue(path, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
         }

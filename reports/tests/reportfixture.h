@@ -34,7 +34,8 @@ class ReportTestFolder {
 public:
     ReportTestFolder()
     {
-        const QString error = createDatabaseFromSchema(databasePath(), readTextFile(reportTestData(QStringLiteral("test-schema.sql"))));
+        const QString error =
+            createDatabaseFromSchema(databasePath(), readTextFile(reportTestData(QStringLiteral("test-schema.sql"))));
         if (!error.isEmpty())
             qFatal("test schema: %s", qPrintable(error));
         for (const QString& name : QDir(QStringLiteral(KESTREL_REPORTS_TEST_DATA)).entryList({QStringLiteral("*.rpt")}))

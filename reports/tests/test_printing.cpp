@@ -97,8 +97,9 @@ private Q_SLOTS:
                 break;
         }
         QCOMPARE(pages.size(), 1);
-        for (const QString& expected : {QStringLiteral("Weekly Check"), QStringLiteral("For : ") + employee,
-                                        QStringLiteral("8 765.43"), QStringLiteral("1 234.56"), QStringLiteral("Page 1 of 1")})
+        for (const QString& expected :
+             {QStringLiteral("Weekly Check"), QStringLiteral("For : ") + employee, QStringLiteral("8 765.43"),
+              QStringLiteral("1 234.56"), QStringLiteral("Page 1 of 1")})
             QVERIFY2(pages[0].contains(expected), qPrintable(expected + QStringLiteral(" not in:\n") + pages[0]));
     }
 
@@ -113,7 +114,8 @@ private Q_SLOTS:
         writeStatement(QStringLiteral("Lerato Mokoena"));
         QVERIFY(!PrintReport(QStringLiteral("statement"), std::nullopt, 1));
         QCOMPARE(messages.count(), 1);
-        QVERIFY2(messages.last().text.contains(QLatin1String("No printer is installed")), qPrintable(messages.last().text));
+        QVERIFY2(messages.last().text.contains(QLatin1String("No printer is installed")),
+                 qPrintable(messages.last().text));
         QCOMPARE(messages.last().icon, MessageIcon::Critical);
         // Nothing is lost: the record is there and the report can still be viewed.
         QCOMPARE(readReportRecord(QStringLiteral("Statement")).value(QStringLiteral("Employee")).toString(),

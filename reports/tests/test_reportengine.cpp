@@ -150,23 +150,40 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("error");
-        QTest::newRow("unknown-statement") << "table T\ntitle \"x\"\nparagraph \"y\"" << "line 3: unknown statement 'paragraph'";
-        QTest::newRow("unclosed-quote") << "title \"x" << "line 1: the text \"x has no closing quote";
-        QTest::newRow("unclosed-brace") << "\n\ntitle \"{Sal\"" << "line 3: a '{' without its closing '}'";
-        QTest::newRow("unknown-format") << "row \"a\" \"{Sal:euro}\"" << "line 1: unknown format 'euro'";
-        QTest::newRow("unknown-builtin") << "footer \"{@time}\"" << "line 1: unknown built-in value {@time}";
-        QTest::newRow("if-not-closed") << "# c\nif {A}\nrow \"a\"" << "line 2: 'if' is never closed";
-        QTest::newRow("end-closes-if") << "if {A}\nend" << "line 2: 'end' cannot close the 'if' of line 1";
-        QTest::newRow("endif-alone") << "endif" << "line 1: 'endif' without a block";
-        QTest::newRow("column-outside") << "column \"a\" \"b\"" << "line 1: 'column' belongs inside 'grid'";
-        QTest::newRow("row-in-grid") << "grid Amort\nrow \"a\"\nend" << "line 2: only 'column' lines";
-        QTest::newRow("grid-without-columns") << "grid Amort\nend" << "line 1: 'grid' needs at least one 'column'";
-        QTest::newRow("grid-in-each") << "each compcar\ngrid Amort\ncolumn \"a\" \"b\"\nend\nend" << "line 2: 'grid' cannot stand inside";
-        QTest::newRow("bad-width") << "grid Amort\ncolumn \"a\" \"b\" 140\nend" << "line 2: the column width '140'";
-        QTest::newRow("unquoted-text") << "row {Sal}" << "line 1: 'row' takes texts in double quotes";
-        QTest::newRow("title-two-texts") << "title \"a\" \"b\"" << "line 1: 'title' takes 1 text(s)";
-        QTest::newRow("table-twice") << "table A\ntable B" << "line 2: 'table' was already given on line 1";
-        QTest::newRow("bad-orientation") << "page sideways" << "line 1: 'page' takes 'portrait' or 'landscape'";
+        QTest::newRow("unknown-statement") << "table T\ntitle \"x\"\nparagraph \"y\""
+                                           << "line 3: unknown statement 'paragraph'";
+        QTest::newRow("unclosed-quote") << "title \"x"
+                                        << "line 1: the text \"x has no closing quote";
+        QTest::newRow("unclosed-brace") << "\n\ntitle \"{Sal\""
+                                        << "line 3: a '{' without its closing '}'";
+        QTest::newRow("unknown-format") << "row \"a\" \"{Sal:euro}\""
+                                        << "line 1: unknown format 'euro'";
+        QTest::newRow("unknown-builtin") << "footer \"{@time}\""
+                                         << "line 1: unknown built-in value {@time}";
+        QTest::newRow("if-not-closed") << "# c\nif {A}\nrow \"a\""
+                                       << "line 2: 'if' is never closed";
+        QTest::newRow("end-closes-if") << "if {A}\nend"
+                                       << "line 2: 'end' cannot close the 'if' of line 1";
+        QTest::newRow("endif-alone") << "endif"
+                                     << "line 1: 'endif' without a block";
+        QTest::newRow("column-outside") << "column \"a\" \"b\""
+                                        << "line 1: 'column' belongs inside 'grid'";
+        QTest::newRow("row-in-grid") << "grid Amort\nrow \"a\"\nend"
+                                     << "line 2: only 'column' lines";
+        QTest::newRow("grid-without-columns") << "grid Amort\nend"
+                                              << "line 1: 'grid' needs at least one 'column'";
+        QTest::newRow("grid-in-each") << "each compcar\ngrid Amort\ncolumn \"a\" \"b\"\nend\nend"
+                                      << "line 2: 'grid' cannot stand inside";
+        QTest::newRow("bad-width") << "grid Amort\ncolumn \"a\" \"b\" 140\nend"
+                                   << "line 2: the column width '140'";
+        QTest::newRow("unquoted-text") << "row {Sal}"
+                                       << "line 1: 'row' takes texts in double quotes";
+        QTest::newRow("title-two-texts") << "title \"a\" \"b\""
+                                         << "line 1: 'title' takes 1 text(s)";
+        QTest::newRow("table-twice") << "table A\ntable B"
+                                     << "line 2: 'table' was already given on line 1";
+        QTest::newRow("bad-orientation") << "page sideways"
+                                         << "line 1: 'page' takes 'portrait' or 'landscape'";
     }
 
     void templateErrorsNameTheLine()
@@ -184,21 +201,36 @@ private Q_SLOTS:
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("plain-double") << QVariant(250000.0) << int(FieldType::Double) << "" << "250000";
-        QTest::newRow("plain-fraction") << QVariant(0.8) << int(FieldType::Double) << "" << "0.8";
-        QTest::newRow("plain-single") << QVariant(double(12.1f)) << int(FieldType::Single) << "" << "12.1";
-        QTest::newRow("plain-integer") << QVariant(qlonglong(40)) << int(FieldType::SmallInt) << "" << "40";
-        QTest::newRow("money") << QVariant(1234567.885) << int(FieldType::Double) << "money" << "1 234 567.88";
-        QTest::newRow("money-negative") << QVariant(-1000.0) << int(FieldType::Double) << "money" << "-1 000.00";
-        QTest::newRow("money-half-even") << QVariant(0.125) << int(FieldType::Double) << "money" << "0.12";
-        QTest::newRow("money0") << QVariant(1234567.5) << int(FieldType::Double) << "money0" << "1 234 568";
-        QTest::newRow("fixed3") << QVariant(27.5) << int(FieldType::Double) << "fixed3" << "27.500";
-        QTest::newRow("int") << QVariant(2.5) << int(FieldType::Double) << "int" << "2";
-        QTest::newRow("date") << QVariant(qlonglong(43160)) << int(FieldType::Integer) << "date" << "01/03/2018";
-        QTest::newRow("text-number-money") << QVariant("1500") << int(FieldType::Text) << "money" << "1 500.00";
-        QTest::newRow("text-date-kept") << QVariant("15/03/2018") << int(FieldType::Text) << "date" << "15/03/2018";
-        QTest::newRow("null") << QVariant() << int(FieldType::Double) << "money" << "";
-        QTest::newRow("infinite") << QVariant(qInf()) << int(FieldType::Double) << "money" << "Overflow";
+        QTest::newRow("plain-double") << QVariant(250000.0) << int(FieldType::Double) << ""
+                                      << "250000";
+        QTest::newRow("plain-fraction") << QVariant(0.8) << int(FieldType::Double) << ""
+                                        << "0.8";
+        QTest::newRow("plain-single") << QVariant(double(12.1f)) << int(FieldType::Single) << ""
+                                      << "12.1";
+        QTest::newRow("plain-integer") << QVariant(qlonglong(40)) << int(FieldType::SmallInt) << ""
+                                       << "40";
+        QTest::newRow("money") << QVariant(1234567.885) << int(FieldType::Double) << "money"
+                               << "1 234 567.88";
+        QTest::newRow("money-negative") << QVariant(-1000.0) << int(FieldType::Double) << "money"
+                                        << "-1 000.00";
+        QTest::newRow("money-half-even") << QVariant(0.125) << int(FieldType::Double) << "money"
+                                         << "0.12";
+        QTest::newRow("money0") << QVariant(1234567.5) << int(FieldType::Double) << "money0"
+                                << "1 234 568";
+        QTest::newRow("fixed3") << QVariant(27.5) << int(FieldType::Double) << "fixed3"
+                                << "27.500";
+        QTest::newRow("int") << QVariant(2.5) << int(FieldType::Double) << "int"
+                             << "2";
+        QTest::newRow("date") << QVariant(qlonglong(43160)) << int(FieldType::Integer) << "date"
+                              << "01/03/2018";
+        QTest::newRow("text-number-money") << QVariant("1500") << int(FieldType::Text) << "money"
+                                           << "1 500.00";
+        QTest::newRow("text-date-kept") << QVariant("15/03/2018") << int(FieldType::Text) << "date"
+                                        << "15/03/2018";
+        QTest::newRow("null") << QVariant() << int(FieldType::Double) << "money"
+                              << "";
+        QTest::newRow("infinite") << QVariant(qInf()) << int(FieldType::Double) << "money"
+                                  << "Overflow";
     }
 
     void valuesAreFormatted()
@@ -208,7 +240,8 @@ private Q_SLOTS:
         QFETCH(QString, format);
         QFETCH(QString, shown);
         QString error;
-        const auto parsed = parseTemplate(QStringLiteral("text \"{X%1}\"").arg(format.isEmpty() ? QString() : QLatin1Char(':') + format), &error);
+        const auto parsed = parseTemplate(
+            QStringLiteral("text \"{X%1}\"").arg(format.isEmpty() ? QString() : QLatin1Char(':') + format), &error);
         QVERIFY2(parsed, qPrintable(error));
         const ValueFormat f = parsed->body.first().texts.first().parts.first().format;
         QCOMPARE(formatValue(value, static_cast<FieldType>(type), f), shown);
@@ -275,7 +308,8 @@ private Q_SLOTS:
         int expectedMonth = 1;
         for (int p = 0; p < pages.size(); ++p) {
             const QString& page = pages[p];
-            QVERIFY2(page.contains(QLatin1String("Month  Capital payment  Interest payment  Balance")), qPrintable(page));
+            QVERIFY2(page.contains(QLatin1String("Month  Capital payment  Interest payment  Balance")),
+                     qPrintable(page));
             QVERIFY(page.contains(QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages.size())));
             QVERIFY(page.contains(QStringLiteral("Page %1 of the schedule").arg(p + 1)));
             // Every month once, in order, never cut between pages.
@@ -369,9 +403,10 @@ private Q_SLOTS:
     {
         ReportTestFolder folder;
         writeSchedule(3);
-        folder.writeTemplate(QStringLiteral("wide"),
-                             QStringLiteral("page landscape\ntable Loans\ntitle \"{Heading}\"\n"
-                                            "grid Amort\ncolumn \"Year\" \"{Year}\"\nend\nfooter \"{@page}/{@pages}\""));
+        folder.writeTemplate(
+            QStringLiteral("wide"),
+            QStringLiteral("page landscape\ntable Loans\ntitle \"{Heading}\"\n"
+                           "grid Amort\ncolumn \"Year\" \"{Year}\"\nend\nfooter \"{@page}/{@pages}\""));
         QVERIFY(PrintReport(QStringLiteral("wide"), std::nullopt, 0));
         const QString pdf = folder.file(QStringLiteral("wide.pdf"));
         QVERIFY(mainReportEngine().exportPdf(pdf));
@@ -415,20 +450,42 @@ private Q_SLOTS:
         QTest::addColumn<QString>("templateText");  // written as the stem's template when not empty
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("error");
-        QTest::newRow("missing-template") << "nosuch" << "" << "" << "nosuch.rpt could not be found";
-        QTest::newRow("template-error") << "broken" << "table Statement\n\nrow \"{Salary:euro}\"" << ""
+        QTest::newRow("missing-template") << "nosuch"
+                                          << ""
+                                          << ""
+                                          << "nosuch.rpt could not be found";
+        QTest::newRow("template-error") << "broken"
+                                        << "table Statement\n\nrow \"{Salary:euro}\""
+                                        << ""
                                         << "broken.rpt, line 3: unknown format 'euro'";
-        QTest::newRow("unknown-field") << "field" << "table Statement\nrow \"{Salaryy}\"" << ""
+        QTest::newRow("unknown-field") << "field"
+                                       << "table Statement\nrow \"{Salaryy}\""
+                                       << ""
                                        << "field.rpt, line 2: the table Statement has no field 'Salaryy'";
-        QTest::newRow("unknown-row-field") << "rowfield" << "table Loans\neach Amort\nrow \"{Nope}\"\nend" << ""
+        QTest::newRow("unknown-row-field") << "rowfield"
+                                           << "table Loans\neach Amort\nrow \"{Nope}\"\nend"
+                                           << ""
                                            << "line 3: neither the table Amort nor the table Loans has a field 'Nope'";
-        QTest::newRow("missing-table") << "notable" << "table IRP5Mon\ntitle \"x\"" << ""
+        QTest::newRow("missing-table") << "notable"
+                                       << "table IRP5Mon\ntitle \"x\""
+                                       << ""
                                        << "line 1: the report-data database Zidazura.mdb has no table 'IRP5Mon'";
-        QTest::newRow("empty-record") << "empty" << "table Emptied\nrow \"{Value}\"" << ""
+        QTest::newRow("empty-record") << "empty"
+                                      << "table Emptied\nrow \"{Value}\""
+                                      << ""
                                       << "No current record: the table Emptied";
-        QTest::newRow("missing-database") << "statement" << "" << "remove" << "could not be opened";
-        QTest::newRow("locked-database") << "statement" << "" << "lock" << "in use by another program";
-        QTest::newRow("bad-destination") << "statement" << "" << "destination" << "destination 7 is not known";
+        QTest::newRow("missing-database") << "statement"
+                                          << ""
+                                          << "remove"
+                                          << "could not be opened";
+        QTest::newRow("locked-database") << "statement"
+                                         << ""
+                                         << "lock"
+                                         << "in use by another program";
+        QTest::newRow("bad-destination") << "statement"
+                                         << ""
+                                         << "destination"
+                                         << "destination 7 is not known";
     }
 
     void failuresAreReportedAndTheProgramCarriesOn()

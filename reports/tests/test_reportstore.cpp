@@ -180,16 +180,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("statement");
         QTest::addColumn<QString>("table");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("amort-trailing-blank") << "DELETE * FROM Amort " << "Amort" << true;
-        QTest::newRow("compcar-no-blank") << "DELETE *FROM compcar" << "compcar" << true;
-        QTest::newRow("lower-case") << "delete * from amort" << "Amort" << true;
-        QTest::newRow("without-star") << "DELETE FROM Amort" << "Amort" << true;
-        QTest::newRow("where") << "DELETE * FROM Amort WHERE Year > 1" << "Amort" << false;
-        QTest::newRow("two-statements") << "DELETE * FROM Amort; DROP TABLE Statement" << "Amort" << false;
-        QTest::newRow("drop") << "DROP TABLE Amort" << "Amort" << false;
-        QTest::newRow("select") << "SELECT * FROM Amort" << "Amort" << false;
-        QTest::newRow("no-such-table") << "DELETE * FROM Amortisation" << "Amort" << false;
-        QTest::newRow("quoted-injection") << "DELETE * FROM \"Amort\" --" << "Amort" << false;
+        QTest::newRow("amort-trailing-blank") << "DELETE * FROM Amort "
+                                              << "Amort" << true;
+        QTest::newRow("compcar-no-blank") << "DELETE *FROM compcar"
+                                          << "compcar" << true;
+        QTest::newRow("lower-case") << "delete * from amort"
+                                    << "Amort" << true;
+        QTest::newRow("without-star") << "DELETE FROM Amort"
+                                      << "Amort" << true;
+        QTest::newRow("where") << "DELETE * FROM Amort WHERE Year > 1"
+                               << "Amort" << false;
+        QTest::newRow("two-statements") << "DELETE * FROM Amort; DROP TABLE Statement"
+                                        << "Amort" << false;
+        QTest::newRow("drop") << "DROP TABLE Amort"
+                              << "Amort" << false;
+        QTest::newRow("select") << "SELECT * FROM Amort"
+                                << "Amort" << false;
+        QTest::newRow("no-such-table") << "DELETE * FROM Amortisation"
+                                       << "Amort" << false;
+        QTest::newRow("quoted-injection") << "DELETE * FROM \"Amort\" --"
+                                          << "Amort" << false;
     }
 
     void executeRunsOnlyTheDeleteStatements()
@@ -203,19 +213,29 @@ private Q_SLOTS:
         ReportStore store(session().ReportDbPath);
         store.Execute(statement);
         QCOMPARE(store.Close(), accepted);
-        QCOMPARE(folder.query(QStringLiteral("SELECT count(*) FROM %1").arg(table)).first().value(0).toInt(), accepted ? 0 : 2);
-        QCOMPARE(folder.query(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'Statement'")).first().value(0).toInt(), 1);
+        QCOMPARE(folder.query(QStringLiteral("SELECT count(*) FROM %1").arg(table)).first().value(0).toInt(),
+                 accepted ? 0 : 2);
+        QCOMPARE(folder.query(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'Statement'"))
+                     .first()
+                     .value(0)
+                     .toInt(),
+                 1);
     }
 
     void misuseIsAnError_data()
     {
         QTest::addColumn<QString>("step");
         QTest::addColumn<QString>("error");
-        QTest::newRow("unknown-table") << "open-unknown" << "has no table 'Nope'";
-        QTest::newRow("empty-single-record") << "edit-empty" << "No current record";
-        QTest::newRow("set-without-edit") << "set-only" << "without AddNew or Edit";
-        QTest::newRow("update-without-edit") << "update-only" << "without AddNew or Edit";
-        QTest::newRow("use-after-close") << "after-close" << "closed";
+        QTest::newRow("unknown-table") << "open-unknown"
+                                       << "has no table 'Nope'";
+        QTest::newRow("empty-single-record") << "edit-empty"
+                                             << "No current record";
+        QTest::newRow("set-without-edit") << "set-only"
+                                          << "without AddNew or Edit";
+        QTest::newRow("update-without-edit") << "update-only"
+                                             << "without AddNew or Edit";
+        QTest::newRow("use-after-close") << "after-close"
+                                         << "closed";
     }
 
     void misuseIsAnError()
@@ -245,10 +265,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("error");
-        QTest::newRow("missing") << "missing" << "Could not find file";
-        QTest::newRow("not-a-database") << "garbage" << "not a readable database";
-        QTest::newRow("read-only") << "read-only" << "read-only";
-        QTest::newRow("locked") << "locked" << "in use by another program";
+        QTest::newRow("missing") << "missing"
+                                 << "Could not find file";
+        QTest::newRow("not-a-database") << "garbage"
+                                        << "not a readable database";
+        QTest::newRow("read-only") << "read-only"
+                                   << "read-only";
+        QTest::newRow("locked") << "locked"
+                                << "in use by another program";
     }
 
     void unusableDatabasesAreReported()
