@@ -700,9 +700,19 @@ private:
         Block block;
         block.height = height;
         if (total) {
+            // The rule of a sum stands over each amount it totals (over the label when
+            // the total has no amount).
             block.spaceBefore = 3;
-            const double ruleLeft = count > 0 ? right_ - count * kValueColumn + 8 : left_;
-            block.items << ruleItem(ruleLeft, 0, right_, 0.75, kInk);
+            bool ruled = false;
+            for (qsizetype k = 0; k < values.size(); ++k) {
+                if (values[k].isEmpty())
+                    continue;
+                const QRectF column = valueColumn(static_cast<int>(k), count, 0, 0);
+                block.items << ruleItem(column.left() + 8, 0, column.right(), 0.75, kInk);
+                ruled = true;
+            }
+            if (!ruled)
+                block.items << ruleItem(left_, 0, left_ + labelWidth(count), 0.75, kInk);
         }
         if (wrapped.size() <= 1) {
             block.items << textItem(QRectF(left_, 0, labelWidth(count), spec.line), wrapped.value(0), style);

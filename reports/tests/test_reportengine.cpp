@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPdfDocument>
+#include <QPointer>
 #include <QToolButton>
 
 using namespace kestrel;
@@ -397,6 +398,64 @@ private Q_SLOTS:
         QVERIFY(PrintReport(QStringLiteral("statement"), std::nullopt, 0));
         QCOMPARE(mainReportEngine().lastPreview()->windowTitle(), QStringLiteral("First title"));
         mainReportEngine().lastPreview()->close();
+    }
+
+    void longLabelsWrapAndValuesKeepTheirColumns()
+    {
+        ReportTestFolder folder;
+        writeStatement(QStringLiteral("A"), 1500, 250, QString());
+        folder.writeTemplate(QStringLiteral("package"),
+                             QStringLiteral("table Statement\n"
+                                            "title \"Kestrel Salary Package Calculation : Monthly\"\n"
+                                            "heading \"Package\"\n"
+                                            "columns \"\" \"Employee\" \"Cost to company\"\n"
+                                            "row \"A label long enough to need two or even three lines in the label "
+                                            "column of a statement with two value columns\" \"{Salary:money}\" "
+                                            "\"{Bonus:money}\"\n"
+                                            "row \"Medical beneficiaries\" \"{Age:int}\"\n"
+                                            "row \"{Remark}\" \"\"\n"
+                                            "keep\nheading \"Totals\"\ntotal \"Total cost to company R\" \"\" "
+                                            "\"{Salary:money}\"\nend\n"));
+        QVERIFY(PrintReport(QStringLiteral("package"), std::nullopt, 0));
+        const ReportLayout* layout = mainReportEngine().lastLayout();
+        QVERIFY(layout);
+        snapshot(QStringLiteral("package"));
+        QList<const LayoutItem*> labelLines;
+        QList<const LayoutItem*> values;
+        for (const LayoutItem& item : layout->pages.first().items) {
+            if (item.kind != LayoutItem::Kind::Text || item.style != TextStyle::Body)
+                continue;
+            if (item.align & Qt::AlignRight)
+                values << &item;
+            else if (item.box.top() < 200)
+                labelLines << &item;
+        }
+        QVERIFY2(labelLines.size() >= 3, "the long label wraps");  // two or more lines, and the next label
+        QCOMPARE(values.size(), 3);                                // the empty row is left out
+        const double right = layout->pageSize.width() - 56.69;
+        QCOMPARE(qRound(values[0]->box.right()), qRound(right - 98));  // Employee column
+        QCOMPARE(qRound(values[1]->box.right()), qRound(right));       // Cost to company column
+        QCOMPARE(qRound(values[2]->box.right()), qRound(right - 98));  // the single value under Employee
+        for (const LayoutItem* line : labelLines)
+            QVERIFY(line->box.right() <= values[0]->box.left());
+        mainReportEngine().lastPreview()->close();
+    }
+
+    void thePreviewBelongsToTheEnginesWindow()
+    {
+        ReportTestFolder folder;
+        writeStatement(QStringLiteral("A"), 1, 0, QString());
+        auto* owner = new QWidget;
+        auto* engine = new ReportEngine(owner);
+        engine->ReportFileName = folder.file(QStringLiteral("statement.rpt"));
+        engine->WindowTitle = QStringLiteral("Owned");
+        QVERIFY2(engine->run(), qPrintable(engine->errorText()));
+        QPointer<QWidget> preview = engine->lastPreview();
+        QVERIFY(preview);
+        QVERIFY(preview->isWindow());
+        QCOMPARE(preview->parentWidget(), owner);
+        delete owner;  // the main window goes, and with it the engine and its previews
+        QVERIFY(preview.isNull());
     }
 
     void landscapeReportsAreWide()
