@@ -19,8 +19,6 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 
 #include <memory>
 
@@ -29,27 +27,6 @@ using kestrel::test::MessageRecorder;
 using kestrel::test::TempAppFolder;
 
 namespace {
-
-// The Setup record as a new installation has it (1 %, 1 %, R 14 872, 1 %, 80 %, no fund
-// percentages, car rate 80 %, no maintenance plan), when the application folder has none.
-void ensureSettingsDatabase(const QString& path)
-{
-    if (QFile::exists(path))
-        return;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("make-settings"));
-        db.setDatabaseName(path);
-        QVERIFY(db.open());
-        QSqlQuery q(db);
-        QVERIFY(q.exec(QStringLiteral(
-            "CREATE TABLE Setup (EmployeeUIF DOUBLE, EmployerUIF DOUBLE, UIFLimit DOUBLE, SkillLevy DOUBLE, "
-            "TAIncRate8020 DOUBLE, PensionCont DOUBLE, EmployerPenCont DOUBLE, ProvCont DOUBLE, "
-            "EmployerProvCont DOUBLE, CompCarFBRate8020 DOUBLE, CompCarMPYesNo BOOLEAN)")));
-        QVERIFY(q.exec(QStringLiteral("INSERT INTO Setup VALUES (1, 1, 14872, 1, 0.8, 0, 0, 0, 0, 0.8, 0)")));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("make-settings"));
-}
 
 void storeSettings(const PayrollSettings& s)
 {
@@ -120,7 +97,6 @@ private Q_SLOTS:
     void init()
     {
         folder_ = std::make_unique<TempAppFolder>();
-        ensureSettingsDatabase(session().SettingsDbPath);
         storeSettings(plainSettings());
     }
     void cleanup() { folder_.reset(); }
