@@ -17,10 +17,11 @@ const FieldLimits kInt16Limits{-32768.0, 32767.0, QString()};
 
 QJsonObject runPackage(CalcInput& in, const RunContext& context)
 {
-    const QString direction = in.choice(QStringLiteral("direction"), {QStringLiteral("backward"), QStringLiteral("forward")},
-                                        QStringLiteral("backward"));
-    const QString period =
-        in.choice(QStringLiteral("period"), {QStringLiteral("monthly"), QStringLiteral("annual")}, QStringLiteral("monthly"));
+    const QString direction =
+        in.choice(QStringLiteral("direction"), {QStringLiteral("backward"), QStringLiteral("forward")},
+                  QStringLiteral("backward"));
+    const QString period = in.choice(QStringLiteral("period"), {QStringLiteral("monthly"), QStringLiteral("annual")},
+                                     QStringLiteral("monthly"));
     const bool backward = direction == QLatin1String("backward");
 
     PackageInputs inputs;
@@ -81,13 +82,14 @@ QJsonObject runPackage(CalcInput& in, const RunContext& context)
     return out;
 }
 
-}  // namespace
+} // namespace
 
 void registerPackageCalculators(CalculatorRegistry& registry)
 {
     Calculator package;
     package.name = QStringLiteral("package");
-    package.summary = QStringLiteral("salary package: backward from the net salary required, or forward from a package");
+    package.summary =
+        QStringLiteral("salary package: backward from the net salary required, or forward from a package");
     package.help = QStringLiteral(
         "In: direction (\"backward\" | \"forward\", default backward), period (\"monthly\" | \"annual\", default\n"
         "    monthly), age, amount (net salary required, or the total package amount), carValue, carCost,\n"
@@ -103,4 +105,4 @@ void registerPackageCalculators(CalculatorRegistry& registry)
     registry.add(std::move(package));
 }
 
-}  // namespace kestrel::cli
+} // namespace kestrel::cli

@@ -29,14 +29,30 @@ bool usable(double value)
 // calculation comes near the range of a double.
 bool withinLimits(const PackageInputs& in, const PayrollSettings& s)
 {
-    const double values[] = {in.mainAmount,        in.carValue,           in.carCost,
-                             in.travelAllowance,   in.employeeMedicalAid, in.employerMedicalAid,
-                             in.otherTaxableBenefits, in.employeeFund,    in.employerFund,
-                             in.medicalDeductions, in.otherExpenses[0],   in.otherExpenses[1],
-                             in.otherExpenses[2],  in.otherExpenses[3],   s.EmployeeUIF,
-                             s.EmployerUIF,        s.UIFLimit,            s.SkillLevy,
-                             s.TAIncRate8020,      s.PensionCont,         s.EmployerPenCont,
-                             s.ProvCont,           s.EmployerProvCont,    s.CompCarFBRate8020};
+    const double values[] = {in.mainAmount,
+                             in.carValue,
+                             in.carCost,
+                             in.travelAllowance,
+                             in.employeeMedicalAid,
+                             in.employerMedicalAid,
+                             in.otherTaxableBenefits,
+                             in.employeeFund,
+                             in.employerFund,
+                             in.medicalDeductions,
+                             in.otherExpenses[0],
+                             in.otherExpenses[1],
+                             in.otherExpenses[2],
+                             in.otherExpenses[3],
+                             s.EmployeeUIF,
+                             s.EmployerUIF,
+                             s.UIFLimit,
+                             s.SkillLevy,
+                             s.TAIncRate8020,
+                             s.PensionCont,
+                             s.EmployerPenCont,
+                             s.ProvCont,
+                             s.EmployerProvCont,
+                             s.CompCarFBRate8020};
     for (double v : values)
         if (!usable(v))
             return false;
@@ -62,9 +78,9 @@ PackageResult refused(PackageResult r, const QString& message)
 }
 
 struct MedicalCredits {
-    double feesCredit = 0;   // MTC
-    double additional = 0;   // AMC
-    int beneficiaries = 0;   // the beneficiaries field after the calculation
+    double feesCredit = 0; // MTC
+    double additional = 0; // AMC
+    int beneficiaries = 0; // the beneficiaries field after the calculation
 };
 
 // The medical scheme fees credit (monthly per beneficiary, annual per beneficiary-month) and
@@ -108,7 +124,7 @@ double uifCeiling(const PayrollSettings& s, PackagePeriod period)
     return period == PackagePeriod::Monthly ? s.UIFLimit : s.UIFLimit * 12;
 }
 
-}  // namespace
+} // namespace
 
 double PackageInputs::otherExpensesTotal() const
 {
@@ -201,8 +217,8 @@ PackageResult BackwardPackage(const PackageInputs& in, const PayrollSettings& s,
     k.Aer = in.employerFund;
 
     const double maximumG = maximumTrialSalary(in.period);
-    const SearchOutcome search = method == SearchMethod::Fast ? fastBackwardSearch(k, N, maximumG)
-                                                              : literalBackwardSearch(k, N, maximumG);
+    const SearchOutcome search =
+        method == SearchMethod::Fast ? fastBackwardSearch(k, N, maximumG) : literalBackwardSearch(k, N, maximumG);
     r.trials = search.trials;
     if (!search.found)
         return refused(r, searchBoundMessage(in.period));
@@ -212,8 +228,8 @@ PackageResult BackwardPackage(const PackageInputs& in, const PayrollSettings& s,
 
     // The allowable deduction of the contributions: at most 27.5 % of the trial's
     // remuneration and the annual cap.
-    r.allowableFundDeduction = RetirementFundDeduction(t.RFee + t.RFer, G + k.Mer + k.Mee + k.Trt + t.RFer,
-                                                       periodsPerYear(in.period));
+    r.allowableFundDeduction =
+        RetirementFundDeduction(t.RFee + t.RFer, G + k.Mer + k.Mee + k.Trt + t.RFer, periodsPerYear(in.period));
 
     // Computed contributions go back into their amount fields.
     r.employeeFund = t.RFee;
@@ -298,8 +314,8 @@ PackageResult ForwardPackage(const PackageInputs& in, const PayrollSettings& s)
 
     // What is paid out of the package: not the benefits in kind, nor the employer's
     // medical and fund contributions.
-    r.salary = P - Mee - in.otherTaxableBenefits - r.employeeFundField - r.employeeUIF - r.taxDeduction - Mer
-             - r.employerFundField;
+    r.salary = P - Mee - in.otherTaxableBenefits - r.employeeFundField - r.employeeUIF - r.taxDeduction - Mer -
+               r.employerFundField;
     r.onceOffCarCost = in.carValue > 0 && in.carCost == 0 ? in.carValue : 0.0;
     r.totalCostToCompany = P + r.employerFundField + r.employerUIF + r.skillsLevy + in.carCost;
 
@@ -311,7 +327,8 @@ PackageResult ForwardPackage(const PackageInputs& in, const PayrollSettings& s)
 
 PackageResult calculatePackage(PackageDirection direction, const PackageInputs& inputs, const PayrollSettings& settings)
 {
-    return direction == PackageDirection::Backward ? BackwardPackage(inputs, settings) : ForwardPackage(inputs, settings);
+    return direction == PackageDirection::Backward ? BackwardPackage(inputs, settings)
+                                                   : ForwardPackage(inputs, settings);
 }
 
-}  // namespace kestrel
+} // namespace kestrel

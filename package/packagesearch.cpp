@@ -46,15 +46,15 @@ double taxScaleSteps()
 // at most half an ulp of its result. 256 operations' worth is a generous allowance.
 double roundingMargin(const BackwardSearchConstants& k, double maximumG, double a, double b, double u)
 {
-    const double sum = maximumG + std::fabs(k.B) + std::fabs(k.Trt) + std::fabs(k.T) + std::fabs(k.F)
-                     + std::fabs(k.O) + 2 * std::fabs(k.Mee) + 2 * std::fabs(k.Mer) + 2 * std::fabs(k.C)
-                     + std::fabs(k.Dmed) + std::fabs(k.Aee) + std::fabs(k.Aer) + std::fabs(k.L)
-                     + std::fabs(k.rebate) + kTaxYear.brackets.back().baseTax;
+    const double sum = maximumG + std::fabs(k.B) + std::fabs(k.Trt) + std::fabs(k.T) + std::fabs(k.F) + std::fabs(k.O) +
+                       2 * std::fabs(k.Mee) + 2 * std::fabs(k.Mer) + 2 * std::fabs(k.C) + std::fabs(k.Dmed) +
+                       std::fabs(k.Aee) + std::fabs(k.Aer) + std::fabs(k.L) + std::fabs(k.rebate) +
+                       kTaxYear.brackets.back().baseTax;
     const double magnitude = sum * (1 + std::fabs(a) + std::fabs(b)) * (1 + std::fabs(u)) * 12.0;
     return 4.0 * 256.0 * magnitude * DBL_EPSILON;
 }
 
-}  // namespace
+} // namespace
 
 KESTREL_FLATTEN SearchOutcome literalBackwardSearch(const BackwardSearchConstants& k, double N, double maximumG)
 {
@@ -115,7 +115,8 @@ KESTREL_FLATTEN SearchOutcome fastBackwardSearch(const BackwardSearchConstants& 
         const double first = trial(1).net;
         if (first > N)
             return stopAt(1);
-        const double highestSlope = (1.0 - a) - std::min(0.0, (1.0 - a) * topRate) - std::min(0.0, uifSlopeBelowCeiling);
+        const double highestSlope =
+            (1.0 - a) - std::min(0.0, (1.0 - a) * topRate) - std::min(0.0, uifSlopeBelowCeiling);
         const double highest = first + (maximumG - 1) * std::max(highestSlope, 0.0) + 2 * taxScaleSteps() + margin;
         if (highest > N)
             scan(2, maximumG);
@@ -181,4 +182,4 @@ KESTREL_FLATTEN SearchOutcome fastBackwardSearch(const BackwardSearchConstants& 
     return out;
 }
 
-}  // namespace kestrel
+} // namespace kestrel

@@ -46,7 +46,7 @@ void check(QRadioButton* first, QRadioButton* second, int which)
     second->setAutoExclusive(true);
 }
 
-}  // namespace
+} // namespace
 
 PackageSetupPanel::PackageSetupPanel(PackageDirection direction, PackagePeriod period, QWidget* parent)
     : QFrame(parent), direction_(direction)
@@ -115,7 +115,7 @@ PackageSetupPanel::PackageSetupPanel(PackageDirection direction, PackagePeriod p
     // explanation reads them, so they are not shown.
     for (NumberField* hidden : {employeeProvident_, employerProvident_}) {
         QLabel* caption = addRow(hidden == employeeProvident_ ? QStringLiteral("Employee provident contribution")
-                                                             : QStringLiteral("Employer's provident contribution"),
+                                                              : QStringLiteral("Employer's provident contribution"),
                                  hidden);
         caption->hide();
         hidden->hide();
@@ -220,4 +220,4 @@ void PackageSetupPanel::showInFront()
     employeeFund_->setFocus();
 }
 
-}  // namespace kestrel
+} // namespace kestrel

@@ -46,7 +46,7 @@ private:
 
     PackageDirection direction_;
     PayrollSettings settings_;
-    bool showing_ = false;  // fields being filled from stored settings
+    bool showing_ = false; // fields being filled from stored settings
 
     NumberField* employeeFund_;
     NumberField* employerFund_;
@@ -65,4 +65,4 @@ private:
     QPushButton* ok_;
 };
 
-}  // namespace kestrel
+} // namespace kestrel

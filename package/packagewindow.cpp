@@ -31,7 +31,8 @@ QString caption(PackageDirection direction, PackagePeriod period)
 {
     const bool monthly = period == PackagePeriod::Monthly;
     if (direction == PackageDirection::Backward)
-        return monthly ? QStringLiteral("Kestrel : Monthly Calculation") : QStringLiteral("Kestrel : Annual Calculation");
+        return monthly ? QStringLiteral("Kestrel : Monthly Calculation")
+                       : QStringLiteral("Kestrel : Annual Calculation");
     return monthly ? QStringLiteral("Osprey : Monthly Calculation") : QStringLiteral("Osprey : Annual Calculation");
 }
 
@@ -82,7 +83,7 @@ void showInFrontOf(QWidget* panel, QWidget* owner)
     panel->raise();
 }
 
-}  // namespace
+} // namespace
 
 PackageWindow::PackageWindow(PackageDirection direction, PackagePeriod period, QWidget* parent)
     : ChildWindow(parent), direction_(direction), period_(period)
@@ -99,9 +100,8 @@ PackageWindow::PackageWindow(PackageDirection direction, PackagePeriod period, Q
     top->addLayout(columns);
 
     // ----- Inputs ---------------------------------------------------------------------------
-    auto* package = new QGroupBox(backward ? QStringLiteral("Net salary required and package")
-                                           : QStringLiteral("Package"),
-                                  this);
+    auto* package =
+        new QGroupBox(backward ? QStringLiteral("Net salary required and package") : QStringLiteral("Package"), this);
     package->setObjectName(QStringLiteral("fraInputs"));
     auto* in = new QGridLayout(package);
     in->setHorizontalSpacing(8);
@@ -143,13 +143,15 @@ PackageWindow::PackageWindow(PackageDirection direction, PackagePeriod period, Q
     numCCRFundCont_ = amountField("numCCRFundCont");
 
     addRow(QStringLiteral("Taxpayer's age"), numAge_);
-    addRow(backward ? (monthly ? QStringLiteral("Net monthly salary required") : QStringLiteral("Net annual salary required"))
+    addRow(backward ? (monthly ? QStringLiteral("Net monthly salary required")
+                               : QStringLiteral("Net annual salary required"))
                     : QStringLiteral("Total package amount"),
            numNetMonSalReq_, numCCNetMonSalReq_);
     addRow(QStringLiteral("Company car value"), numCompCar_, numCCCompCar_);
     addRow(QStringLiteral("Travel allowance"), numTravAll_, numCCTravAll_);
     addRow(QStringLiteral("Med. aid fund contributions"), numMedAidCont_, numCCMedAidCont_);
-    addRow(monthly ? QStringLiteral("Med. aid fund beneficiaries") : QStringLiteral("Medical beneficiaries months"), numPMems_);
+    addRow(monthly ? QStringLiteral("Med. aid fund beneficiaries") : QStringLiteral("Medical beneficiaries months"),
+           numPMems_);
     addRow(QStringLiteral("Other taxable f/benefits"), numOTaxFB_, numCCOTaxFB_);
     addRow(QStringLiteral("R/Fund (Pension, Prov, R/A) "), numRFundCont_, numCCRFundCont_);
     if (backward) {
@@ -222,8 +224,8 @@ PackageWindow::PackageWindow(PackageDirection direction, PackagePeriod period, Q
     noteStart->setObjectName(QStringLiteral("lblOnceOff1"));
     numOnceOff_ = resultField("numOnceOff");
     numOnceOff_->setParent(onceOffNote_);
-    auto* noteEnd =
-        new QLabel(QStringLiteral("for the company car and this does not include fuel, maintenance etc)."), onceOffNote_);
+    auto* noteEnd = new QLabel(QStringLiteral("for the company car and this does not include fuel, maintenance etc)."),
+                               onceOffNote_);
     noteEnd->setObjectName(QStringLiteral("lblOnceOff2"));
     noteEnd->setWordWrap(true);
     note->addWidget(noteStart, 0, 0);
@@ -539,4 +541,4 @@ void PackageWindow::salPackPrint(int destination)
     setButtonsForPanel(false, false);
 }
 
-}  // namespace kestrel
+} // namespace kestrel

@@ -18,7 +18,8 @@ QString salPackageReportStem(PackageDirection direction)
 
 QString salPackagePreviewTitle(PackageDirection direction, PackagePeriod period)
 {
-    const QString who = direction == PackageDirection::Backward ? QStringLiteral("Kestrel2019") : QStringLiteral("Osprey2019");
+    const QString who =
+        direction == PackageDirection::Backward ? QStringLiteral("Kestrel2019") : QStringLiteral("Osprey2019");
     const QString when = period == PackagePeriod::Monthly ? QStringLiteral(" Monthly") : QStringLiteral(" Annual");
     return who + when + QStringLiteral(" - To export printout click on the suitcase button or goto Help");
 }
@@ -34,7 +35,8 @@ std::vector<SalPackageField> salPackageFields(PackageDirection direction, const 
     set("MonAnn", salPackageTitle(direction, in.period));
     set("TPName", in.taxpayerName);
     set("TPAge", double(in.age));
-    set("MonAnnSal", monthly ? QStringLiteral("Net monthly salary required") : QStringLiteral("Net annual salary required"));
+    set("MonAnnSal",
+        monthly ? QStringLiteral("Net monthly salary required") : QStringLiteral("Net annual salary required"));
     set("NetMonSal", in.mainAmount);
     // The package amount's copy in the cost-to-company column exists in the forward windows
     // only; the backward windows write 0 so that no earlier print's value lingers.
@@ -54,7 +56,8 @@ std::vector<SalPackageField> salPackageFields(PackageDirection direction, const 
     set("PenDeductCC", in.employerFund);
     set("ProvDeduct", 0.0);
     set("ProvDeductCC", 0.0);
-    set("RADirective", monthly ? QStringLiteral("Med. aid fund beneficiaries") : QStringLiteral("Medical beneficiaries months"));
+    set("RADirective",
+        monthly ? QStringLiteral("Med. aid fund beneficiaries") : QStringLiteral("Medical beneficiaries months"));
     set("RADeduct", 0.0);
     set("MedDeduct", forward ? 0.0 : in.medicalDeductions);
     set("UIFCont", shown.employeeUIF);
@@ -87,10 +90,11 @@ std::vector<SalPackageField> salPackageFields(PackageDirection direction, const 
     set("GSal", shown.salary);
     set("TotCostComp", shown.totalCostToCompany);
     const bool onceOff = shown.onceOffCarCost > 0;
-    set("PlusCompCar1", onceOff ? QStringLiteral("(plus a 'once-off' cost of R ") + formatPlain(shown.onceOffCarCost) : QString());
-    set("PlusCompCar2", onceOff ? QStringLiteral("for the company car and this does not include fuel, maintenance etc).")
-                                : QString());
+    set("PlusCompCar1",
+        onceOff ? QStringLiteral("(plus a 'once-off' cost of R ") + formatPlain(shown.onceOffCarCost) : QString());
+    set("PlusCompCar2",
+        onceOff ? QStringLiteral("for the company car and this does not include fuel, maintenance etc).") : QString());
     return f;
 }
 
-}  // namespace kestrel
+} // namespace kestrel

@@ -19,7 +19,7 @@ QJsonObject runOne(const QByteArray& record)
     return QJsonDocument::fromJson(out.text.trimmed()).object();
 }
 
-}  // namespace
+} // namespace
 
 class TestCalcPackage : public QObject {
     Q_OBJECT
@@ -45,10 +45,10 @@ private Q_SLOTS:
                                                         "employeeFund": 3000})")
                                        << "error" << QJsonValue("Fringe benefits more than salary required!");
         QTest::newRow("zero") << QByteArray(R"({"amount": 0, "beneficiaries": 2})") << "refused" << QJsonValue(true);
-        QTest::newRow("zero-keeps-fields") << QByteArray(R"({"amount": 0, "beneficiaries": 2})") << "beneficiaries"
-                                           << QJsonValue(2);
-        QTest::newRow("cleared-beneficiaries") << QByteArray(R"({"amount": 9000, "beneficiaries": 2})")
-                                               << "beneficiaries" << QJsonValue(0);
+        QTest::newRow("zero-keeps-fields")
+            << QByteArray(R"({"amount": 0, "beneficiaries": 2})") << "beneficiaries" << QJsonValue(2);
+        QTest::newRow("cleared-beneficiaries")
+            << QByteArray(R"({"amount": 9000, "beneficiaries": 2})") << "beneficiaries" << QJsonValue(0);
         QTest::newRow("cleared-deductions") << QByteArray(R"({"amount": 9000, "age": 64, "medicalDeductions": 300})")
                                             << "medicalDeductions" << QJsonValue(0);
         QTest::newRow("fund-percentage") << QByteArray(R"({"amount": 20000, "age": 40,
@@ -84,10 +84,25 @@ private Q_SLOTS:
 
     void everyResultKey()
     {
-        const QStringList common{"taxDue", "taxCredit", "taxDeduction", "medicalSchemeFeesCredit", "additionalMedicalCredit",
-                                 "employeeUIF", "employerUIF", "skillsLevy", "employeeFund", "employerFund",
-                                 "allowableFundDeduction", "totalCostToCompany", "onceOffCarCost", "limitWarning",
-                                 "refused", "beneficiaries", "medicalDeductions", "raLineA", "raLineC"};
+        const QStringList common{"taxDue",
+                                 "taxCredit",
+                                 "taxDeduction",
+                                 "medicalSchemeFeesCredit",
+                                 "additionalMedicalCredit",
+                                 "employeeUIF",
+                                 "employerUIF",
+                                 "skillsLevy",
+                                 "employeeFund",
+                                 "employerFund",
+                                 "allowableFundDeduction",
+                                 "totalCostToCompany",
+                                 "onceOffCarCost",
+                                 "limitWarning",
+                                 "refused",
+                                 "beneficiaries",
+                                 "medicalDeductions",
+                                 "raLineA",
+                                 "raLineC"};
         const QJsonObject backward = runOne(R"({"amount": 5000})");
         const QJsonObject forward = runOne(R"({"direction": "forward", "amount": 5000})");
         QCOMPARE(backward.keys().size(), common.size() + 2);

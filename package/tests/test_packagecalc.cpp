@@ -49,13 +49,13 @@ bool cents(double actual, double expected)
     return qAbs(actual - expected) < 0.005;
 }
 
-#define COMPARE_CENTS(actual, expected)                                                                   \
-    QVERIFY2(cents(actual, expected), qPrintable(QStringLiteral("%1 is %2, expected %3")                 \
-                                                     .arg(QLatin1String(#actual))                         \
-                                                     .arg(actual, 0, 'f', 6)                              \
+#define COMPARE_CENTS(actual, expected)                                                                                \
+    QVERIFY2(cents(actual, expected), qPrintable(QStringLiteral("%1 is %2, expected %3")                               \
+                                                     .arg(QLatin1String(#actual))                                      \
+                                                     .arg(actual, 0, 'f', 6)                                           \
                                                      .arg(expected, 0, 'f', 6)))
 
-}  // namespace
+} // namespace
 
 Q_DECLARE_METATYPE(kestrel::PackageInputs)
 Q_DECLARE_METATYPE(kestrel::PayrollSettings)
@@ -81,34 +81,33 @@ private Q_SLOTS:
         QTest::addColumn<bool>("warning");
 
         // N = 5 000: G = 5 050 nets 4 999.50, which is not above N; G = 5 051 nets 5 000.49.
-        QTest::newRow("n5000") << monthly(5000) << plainSettings() << 5051.0 << 0.0 << 0.0 << 50.51 << 50.51
-                               << 0.0 << 0.0 << 5050.51 << 5151.53 << false;
+        QTest::newRow("n5000") << monthly(5000) << plainSettings() << 5051.0 << 0.0 << 0.0 << 50.51 << 50.51 << 0.0
+                               << 0.0 << 5050.51 << 5151.53 << false;
         // A required net that some whole G yields exactly: the search goes one rand further.
-        QTest::newRow("exact-net") << monthly(4999.5) << plainSettings() << 5051.0 << 0.0 << 0.0 << 50.51
-                                   << 50.51 << 0.0 << 0.0 << 5050.01 << 5151.03 << false;
+        QTest::newRow("exact-net") << monthly(4999.5) << plainSettings() << 5051.0 << 0.0 << 0.0 << 50.51 << 50.51
+                                   << 0.0 << 0.0 << 5050.01 << 5151.03 << false;
         {
             // Medical credits of 829 larger than the tax of 96.93: the credits come off the net.
             PackageInputs in = monthly(5000);
             in.employeeMedicalAid = 2000;
             in.beneficiaries = 3;
-            QTest::newRow("credits-above-tax") << in << plainSettings() << 5880.0 << 96.93 << 0.0 << 50.51
-                                               << 50.51 << 0.0 << 0.0 << 7050.51 << 7151.53 << false;
+            QTest::newRow("credits-above-tax") << in << plainSettings() << 5880.0 << 96.93 << 0.0 << 50.51 << 50.51
+                                               << 0.0 << 0.0 << 7050.51 << 7151.53 << false;
         }
         {
             PackageInputs in = monthly(20000, 40);
             PayrollSettings s = plainSettings();
             s.PensionCont = 7.5;
             s.EmployerPenCont = 10;
-            QTest::newRow("fund-percentages") << in << s << 25816.0 << 3730.831333 << 3730.831333 << 148.72
-                                              << 238.798 << 1936.2 << 2581.6 << 25815.751333 << 28784.869333
-                                              << false;
+            QTest::newRow("fund-percentages") << in << s << 25816.0 << 3730.831333 << 3730.831333 << 148.72 << 238.798
+                                              << 1936.2 << 2581.6 << 25815.751333 << 28784.869333 << false;
         }
         {
             // A fixed employee contribution above 27.5 % of the remuneration.
             PackageInputs in = monthly(10000);
             in.employeeFund = 5000;
-            QTest::newRow("over-limit") << in << plainSettings() << 15947.0 << 798.21 << 798.21 << 148.72
-                                        << 109.47 << 5000.0 << 0.0 << 15946.93 << 16205.12 << true;
+            QTest::newRow("over-limit") << in << plainSettings() << 15947.0 << 798.21 << 798.21 << 148.72 << 109.47
+                                        << 5000.0 << 0.0 << 15946.93 << 16205.12 << true;
         }
         {
             PackageInputs in = annual(300000, 45);
@@ -120,9 +119,9 @@ private Q_SLOTS:
             PayrollSettings s = plainSettings();
             s.PensionCont = 7.5;
             s.EmployerPenCont = 10;
-            QTest::newRow("annual-car-medical") << in << s << 392889.0 << 118783.353 << 108835.353 << 1784.64
-                                                << 4898.20425 << 32320.575 << 43094.1 << 466940.568
-                                                << 540717.51225 << false;
+            QTest::newRow("annual-car-medical")
+                << in << s << 392889.0 << 118783.353 << 108835.353 << 1784.64 << 4898.20425 << 32320.575 << 43094.1
+                << 466940.568 << 540717.51225 << false;
         }
     }
     void backward()
@@ -217,7 +216,7 @@ private Q_SLOTS:
     void zeroAmountRefusesSilently()
     {
         PackageInputs in = monthly(0, 30);
-        in.beneficiaries = 3;  // no medical contribution, but nothing is touched
+        in.beneficiaries = 3; // no medical contribution, but nothing is touched
         in.medicalDeductions = 200;
         for (const PackageResult& r : {BackwardPackage(in, plainSettings()), ForwardPackage(in, plainSettings())}) {
             QCOMPARE(r.status, PackageStatus::RefusedSilently);
@@ -371,30 +370,30 @@ private Q_SLOTS:
         {
             PayrollSettings s = plainSettings();
             s.UIFLimit = 8000;
-            QTest::newRow("uif-limit-8000") << monthly(10000, 40) << s << 10000.0 << 80.0 << 100.0 << 627.75
-                                            << 9292.25 << 10180.0 << false;
+            QTest::newRow("uif-limit-8000")
+                << monthly(10000, 40) << s << 10000.0 << 80.0 << 100.0 << 627.75 << 9292.25 << 10180.0 << false;
         }
         {
             // Employer 10 %: off the net and onto the cost. TI 9 000: (19 440 - 14 067) / 12.
             PayrollSettings s = plainSettings();
             s.EmployerPenCont = 10;
-            QTest::newRow("employer-10%") << monthly(10000, 40) << s << 9000.0 << 100.0 << 90.0 << 447.75
-                                          << 8452.25 << 11190.0 << false;
+            QTest::newRow("employer-10%")
+                << monthly(10000, 40) << s << 9000.0 << 100.0 << 90.0 << 447.75 << 8452.25 << 11190.0 << false;
         }
         {
             // 27.5 % + 10 %: contributions 3 750 against 27.5 % of 11 000 = 3 025.
             PayrollSettings s = plainSettings();
             s.PensionCont = 27.5;
             s.EmployerPenCont = 10;
-            QTest::newRow("over-limit") << monthly(10000, 40) << s << 6975.0 << 100.0 << 69.75 << 83.25
-                                        << 6066.75 << 11169.75 << true;
+            QTest::newRow("over-limit") << monthly(10000, 40) << s << 6975.0 << 100.0 << 69.75 << 83.25 << 6066.75
+                                        << 11169.75 << true;
         }
         {
             // Other expenses are printed only.
             PackageInputs in = monthly(10000, 40);
             in.otherExpenses = {150, 250, 0, 0};
-            QTest::newRow("other-expenses") << in << plainSettings() << 10000.0 << 100.0 << 100.0 << 627.75
-                                            << 9272.25 << 10200.0 << false;
+            QTest::newRow("other-expenses")
+                << in << plainSettings() << 10000.0 << 100.0 << 100.0 << 627.75 << 9272.25 << 10200.0 << false;
         }
         {
             // Travel allowance 5 000 of 20 000 at 80 %: TI and UIF base 19 000.
@@ -513,7 +512,8 @@ private Q_SLOTS:
         withPercent.ProvCont = 5;
 
         QTest::newRow("monthly-250") << PackageDirection::Backward << monthly(10000) << none << 250.0 << 0.0
-                                     << "ie: R 3 500 - R3 000.00 = R500.00" << "ie: R 0.00 X 15% = R0.00";
+                                     << "ie: R 3 500 - R3 000.00 = R500.00"
+                                     << "ie: R 0.00 X 15% = R0.00";
         QTest::newRow("annual-none") << PackageDirection::Backward << annual(200000) << none << 0.0 << 300000.0
                                      << "ie: R 3 500 - R0.00 = R3 500.00"
                                      << "ie: R 300 000.00 X 15% = R45 000.00";
@@ -524,15 +524,15 @@ private Q_SLOTS:
                                          << "ie: R 3 500 - R0.00 = R3 500.00"
                                          << "ie: R 120 000.00 X 15% = R18 000.00";
         PackageInputs car = monthly(30000);
-        car.carValue = 100000;    // 3 500 x 0.8 x 12 = 33 600 a year
-        car.travelAllowance = 1000;  // 12 000 a year
-        car.otherExpenses = {50, 0, 0, 50};  // 1 200 a year
+        car.carValue = 100000;              // 3 500 x 0.8 x 12 = 33 600 a year
+        car.travelAllowance = 1000;         // 12 000 a year
+        car.otherExpenses = {50, 0, 0, 50}; // 1 200 a year
         QTest::newRow("with-percentage") << PackageDirection::Forward << car << withPercent << 0.0 << 0.0
                                          << "ie: R 3 500 - R0.00 = R3 500.00"
                                          << "ie: R 46 800.00 X 15% = R7 020.00";
-        QTest::newRow("monthly-backward-sum") << PackageDirection::Backward << car << none << 0.0 << 99999.0
-                                              << "ie: R 3 500 - R0.00 = R3 500.00"
-                                              << "ie: R 46 800.00 X 15% = R7 020.00";
+        QTest::newRow("monthly-backward-sum")
+            << PackageDirection::Backward << car << none << 0.0 << 99999.0 << "ie: R 3 500 - R0.00 = R3 500.00"
+            << "ie: R 46 800.00 X 15% = R7 020.00";
     }
     void raExplained()
     {
@@ -571,7 +571,8 @@ private Q_SLOTS:
         PackageInputs in = monthly(20000);
         in.otherExpenses = {first, second, 0, 0};
         in.otherExpensesCompany = {first + 1, second + 1, 7, 7};
-        in.otherDescriptions = {QStringLiteral("Union"), QStringLiteral("Canteen"), QStringLiteral("x"), QStringLiteral("y")};
+        in.otherDescriptions = {QStringLiteral("Union"), QStringLiteral("Canteen"), QStringLiteral("x"),
+                                QStringLiteral("y")};
         QHash<QString, QVariant> record;
         for (const SalPackageField& f : salPackageFields(PackageDirection::Backward, in, {}))
             record.insert(f.name, f.value);

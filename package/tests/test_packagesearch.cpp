@@ -155,7 +155,7 @@ private:
     std::mt19937_64 engine_;
 };
 
-}  // namespace
+} // namespace
 
 Q_DECLARE_METATYPE(kestrel::PackagePeriod)
 
@@ -213,7 +213,8 @@ private Q_SLOTS:
         k.T = in.travelAllowance;
         k.Trt = in.travelAllowance * s.TAIncRate8020;
         k.Mee = in.employeeMedicalAid;
-        k.C = k.monthly ? MedicalSchemeFeesCredit(2, 0, k.Mee) : MedicalSchemeFeesCreditForBeneficiaryMonths(24, 0, k.Mee);
+        k.C = k.monthly ? MedicalSchemeFeesCredit(2, 0, k.Mee)
+                        : MedicalSchemeFeesCreditForBeneficiaryMonths(24, 0, k.Mee);
         k.rebate = RebateForAge(in.age);
         k.L = k.monthly ? s.UIFLimit : s.UIFLimit * 12;
         k.uee = s.EmployeeUIF;

@@ -6,14 +6,14 @@
 #include "common/numberformat.h"
 #include "package/packagewindow.h"
 #include "package/packagewindows.h"
-#include "shell/mainwindow.h"
 #include "payroll/settingsstore.h"
+#include "shell/mainwindow.h"
 #include "shell/session.h"
 #include "tests/support/testsupport.h"
 
+#include <QAction>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QAction>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -43,8 +43,7 @@ PayrollSettings plainSettings()
     return s;
 }
 
-template <typename T = NumberField>
-T* child(QWidget* window, const char* name)
+template <typename T = NumberField> T* child(QWidget* window, const char* name)
 {
     T* widget = window->findChild<T*>(QString::fromLatin1(name));
     if (!widget)
@@ -76,7 +75,7 @@ void grab(QWidget* window, const QString& name)
         window->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
-}  // namespace
+} // namespace
 
 Q_DECLARE_METATYPE(kestrel::PackageDirection)
 Q_DECLARE_METATYPE(kestrel::PackagePeriod)
@@ -110,7 +109,7 @@ private Q_SLOTS:
         main.show();
         main.menuAction(QStringLiteral("mnuKestMon"))->trigger();
         main.menuAction(QStringLiteral("mnuOsprAnn"))->trigger();
-        main.menuAction(QStringLiteral("mnuKestMon"))->trigger();  // brought to the front, not opened again
+        main.menuAction(QStringLiteral("mnuKestMon"))->trigger(); // brought to the front, not opened again
         const QList<QMdiSubWindow*> frames = main.mdiArea()->subWindowList();
         QCOMPARE(frames.size(), 2);
         QCOMPARE(frames[0]->windowTitle(), QStringLiteral("Kestrel : Monthly Calculation"));
@@ -234,7 +233,7 @@ private Q_SLOTS:
     void storedRatesSelectTheirOptions()
     {
         PayrollSettings s = plainSettings();
-        s.TAIncRate8020 = 0.5;  // written by another program
+        s.TAIncRate8020 = 0.5; // written by another program
         s.CompCarFBRate8020 = 0.2;
         s.CompCarMPYesNo = true;
         s.PensionCont = 7.5;
@@ -249,8 +248,7 @@ private Q_SLOTS:
         type(w.get(), "numTravAll", "4000");
         click(w.get(), "cmdCalculate");
         // The travel allowance is taxed at 0.5; the contribution shows in its field.
-        QCOMPARE(w->keptResults().taxableIncome,
-                 w->keptResults().trialSalary + 2000 - w->keptResults().employeeFund);
+        QCOMPARE(w->keptResults().taxableIncome, w->keptResults().trialSalary + 2000 - w->keptResults().employeeFund);
         QCOMPARE(shown(w.get(), "numRFundCont"), formatMoney(w->keptResults().employeeFund));
     }
 
