@@ -210,6 +210,13 @@ void PackageSetupPanel::applyFundLimit()
     }
 }
 
+void PackageSetupPanel::takeShownValues()
+{
+    settings_.UIFLimit = uifLimit_->value();
+    settings_.ProvCont = employeeProvident_->value();
+    settings_.EmployerProvCont = employerProvident_->value();
+}
+
 void PackageSetupPanel::showInFront()
 {
     adjustSize();

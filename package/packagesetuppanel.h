@@ -31,6 +31,10 @@ public:
     /// The combined 27.5 % check of the backward windows (done again before saving).
     void applyFundLimit();
 
+    /// Before saving: the UIF limit and the two provident percentages are taken as their
+    /// fields show them.
+    void takeShownValues();
+
     /// Shows the panel over its window, in front of the other controls.
     void showInFront();
 

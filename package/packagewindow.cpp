@@ -472,6 +472,7 @@ void PackageWindow::showResults(const PackageResult& r)
 void PackageWindow::onSetupOk()
 {
     setup_->applyFundLimit();
+    setup_->takeShownValues();
     const QString error = SavePayrollSettings(session().SettingsDbPath, setup_->settings(), payrollSettingsColumns());
     if (!error.isEmpty())
         showMessage(error, QString(), MessageIcon::Critical);
