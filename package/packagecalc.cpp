@@ -25,9 +25,11 @@ bool usable(double value)
     return std::isfinite(value) && std::fabs(value) < kLargestAmount;
 }
 
+} // namespace
+
 // Every amount and setting below kLargestAmount: then no product or sum of either
 // calculation comes near the range of a double.
-bool withinLimits(const PackageInputs& in, const PayrollSettings& s)
+bool withinCalculableRange(const PackageInputs& in, const PayrollSettings& s)
 {
     const double values[] = {in.mainAmount,
                              in.carValue,
@@ -58,6 +60,8 @@ bool withinLimits(const PackageInputs& in, const PayrollSettings& s)
             return false;
     return true;
 }
+
+namespace {
 
 // A result that leaves every field as it stands.
 PackageResult unchanged(const PackageInputs& in, PackageDirection direction)
@@ -181,7 +185,7 @@ PackageResult BackwardPackage(const PackageInputs& in, const PayrollSettings& s,
         r.status = PackageStatus::RefusedSilently;
         return r;
     }
-    if (!withinLimits(in, s))
+    if (!withinCalculableRange(in, s))
         return refused(r, tooLargeMessage());
 
     const double T = in.travelAllowance;
@@ -270,7 +274,7 @@ PackageResult ForwardPackage(const PackageInputs& in, const PayrollSettings& s)
         r.status = PackageStatus::RefusedSilently;
         return r;
     }
-    if (!withinLimits(in, s))
+    if (!withinCalculableRange(in, s))
         return refused(r, tooLargeMessage());
 
     const MedicalCredits medical = medicalCredits(in);

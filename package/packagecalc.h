@@ -101,6 +101,9 @@ QString searchBoundMessage(PackagePeriod period);
 /// amount of either calculation can overflow.
 inline constexpr double kLargestAmount = 1e12;
 
+/// True when every amount and setting is finite and below kLargestAmount.
+bool withinCalculableRange(const PackageInputs& inputs, const PayrollSettings& settings);
+
 /// The largest trial salary the backward search tries: R 50 000 000 a year, R 4 166 666 a
 /// month. No real package comes near it, and the search stays well under a second.
 double maximumTrialSalary(PackagePeriod period);

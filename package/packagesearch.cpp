@@ -40,18 +40,38 @@ double taxScaleSteps()
     return steps;
 }
 
-// Four times a bound on the rounding error of the net of any trial in [1, maximumG]. Every
-// intermediate amount of a trial is a sum of the constants and G, scaled by the fund and UIF
-// rates (and by 12 for the monthly lookup); a trial has a few dozen operations, each off by
-// at most half an ulp of its result. 256 operations' worth is a generous allowance.
-double roundingMargin(const BackwardSearchConstants& k, double maximumG, double a, double b, double u)
+// Bounds on the rounding error of a trial, four times over. Each amount of a trial is a
+// chain of a few dozen operations, each off by at most half an ulp of its result, so its
+// error is below 256 x DBL_EPSILON x the sum of the magnitudes that enter it. The chains
+// are bounded apart, so that an amount that does not move with G (the UIF on the ceiling)
+// does not count against the others.
+struct RoundingMargins {
+    double taxableIncome;   // the taxable income TI (and so the lookup income)
+    double uifBase;         // the UIF base R
+    double netBelowCeiling; // the net while R is below the UIF ceiling
+    double netAboveCeiling; // the net while R is above it
+};
+
+RoundingMargins roundingMargins(const BackwardSearchConstants& k, double maximumG, double a, double b, double u)
 {
-    const double sum = maximumG + std::fabs(k.B) + std::fabs(k.Trt) + std::fabs(k.T) + std::fabs(k.F) + std::fabs(k.O) +
-                       2 * std::fabs(k.Mee) + 2 * std::fabs(k.Mer) + 2 * std::fabs(k.C) + std::fabs(k.Dmed) +
-                       std::fabs(k.Aee) + std::fabs(k.Aer) + std::fabs(k.L) + std::fabs(k.rebate) +
-                       kTaxYear.brackets.back().baseTax;
-    const double magnitude = sum * (1 + std::fabs(a) + std::fabs(b)) * (1 + std::fabs(u)) * 12.0;
-    return 4.0 * 256.0 * magnitude * DBL_EPSILON;
+    constexpr double kAllowance = 4.0 * 256.0 * DBL_EPSILON;
+    const double base = maximumG + std::fabs(k.Mee) + std::fabs(k.Mer) + std::fabs(k.C);
+    const double employeeFund = k.employeePercent ? std::fabs(a) * base : std::fabs(k.Aee);
+    const double employerFund = k.employerPercent ? std::fabs(b) * base : std::fabs(k.Aer);
+    const double fringe = std::fabs(k.B) + std::fabs(k.Trt) + std::fabs(k.F) + std::fabs(k.O);
+    const double taxableIncome = fringe + maximumG + employeeFund + std::fabs(k.Dmed) + 2 * std::fabs(k.Mee) +
+                                 2 * std::fabs(k.C) + 2 * std::fabs(k.Mer);
+    const double uifBase = fringe + maximumG + std::fabs(k.Mer) + employerFund + std::fabs(k.C);
+    // The tax works on 12 x TI in the monthly window.
+    const double tax = 12.0 * taxableIncome * 1.45 + std::fabs(k.rebate) + kTaxYear.brackets.back().baseTax +
+                       kTaxYear.brackets.back().floor;
+    const double net = tax + maximumG + std::fabs(k.T) + employeeFund + std::fabs(k.Dmed) + std::fabs(k.C);
+    RoundingMargins m;
+    m.taxableIncome = kAllowance * 12.0 * taxableIncome;
+    m.uifBase = kAllowance * uifBase;
+    m.netBelowCeiling = kAllowance * (net + std::fabs(u) * uifBase) + std::fabs(u) * m.uifBase;
+    m.netAboveCeiling = kAllowance * (net + std::fabs(u) * std::fabs(k.L));
+    return m;
 }
 
 } // namespace
@@ -103,23 +123,53 @@ KESTREL_FLATTEN SearchOutcome fastBackwardSearch(const BackwardSearchConstants& 
     const double a = k.employeePercent ? k.pee / 100.0 : 0.0;
     const double b = k.employerPercent ? k.per / 100.0 : 0.0;
     const double u = k.uee / 100.0;
-    const double margin = roundingMargin(k, maximumG, a, b, u);
+    const RoundingMargins margins = roundingMargins(k, maximumG, a, b, u);
     const double topRate = topMarginalRate();
     const double uifSlopeBelowCeiling = (1.0 + b) * u;
 
-    // The taxable income and the UIF base must grow with G for the brackets and the UIF
-    // ceiling to be passed in order. When the employee percentage leaves no room for that
-    // (100 % or more), only a bound on how far the net can rise avoids stepping through the
-    // whole range.
-    if (!((1.0 - a) > margin) || !((1.0 + b) > margin)) {
-        const double first = trial(1).net;
-        if (first > N)
-            return stopAt(1);
-        const double highestSlope =
-            (1.0 - a) - std::min(0.0, (1.0 - a) * topRate) - std::min(0.0, uifSlopeBelowCeiling);
-        const double highest = first + (maximumG - 1) * std::max(highestSlope, 0.0) + 2 * taxScaleSteps() + margin;
-        if (highest > N)
-            scan(2, maximumG);
+    const bool uifBaseGrows = (1.0 + b) > margins.uifBase;
+    // The first G whose UIF base is above the ceiling (maximumG + 1 when none is).
+    auto firstAboveCeiling = [&](double from) {
+        if (!(trial(maximumG).R > k.L))
+            return maximumG + 1;
+        double below = from - 1;
+        double above = maximumG;
+        while (above - below > 1) {
+            const double mid = std::floor((below + above) / 2);
+            if (mid >= from && trial(mid).R > k.L)
+                above = mid;
+            else
+                below = mid;
+        }
+        return above;
+    };
+
+    // The taxable income must grow with G for the brackets to be passed in order. When the
+    // employee percentage leaves no room for that (100 % or more), the net can still rise only
+    // so far on each side of the UIF ceiling: step only where that bound does not rule N out.
+    if (!((1.0 - a) > margins.taxableIncome) || !uifBaseGrows) {
+        const double ceiling = uifBaseGrows ? firstAboveCeiling(1) : maximumG + 1;
+        const double taxSlope = std::min(0.0, (1.0 - a) * topRate);
+        struct Side {
+            double from, to, uifSlope, margin;
+        };
+        const Side sides[] = {
+            {1, std::min(ceiling - 1, maximumG), uifSlopeBelowCeiling,
+             uifBaseGrows ? margins.netBelowCeiling : std::max(margins.netBelowCeiling, margins.netAboveCeiling)},
+            {ceiling, maximumG, 0.0, margins.netAboveCeiling},
+        };
+        for (const Side& side : sides) {
+            if (side.from > side.to)
+                continue;
+            const double first = trial(side.from).net;
+            if (first > N)
+                return stopAt(side.from);
+            const double highestSlope = (1.0 - a) - taxSlope - std::min(0.0, side.uifSlope);
+            const double highest =
+                first + (side.to - side.from) * std::max(highestSlope, 0.0) + 2 * taxScaleSteps() + side.margin;
+            if (highest > N && scan(side.from + 1, side.to))
+                return out;
+        }
         return out;
     }
 
@@ -155,6 +205,7 @@ KESTREL_FLATTEN SearchOutcome fastBackwardSearch(const BackwardSearchConstants& 
         const double rate = kTaxYear.brackets[static_cast<std::size_t>(bracket)].rate / 100.0;
         const double uifSlope = aboveCeiling ? 0.0 : uifSlopeBelowCeiling;
         const double lowestSlope = (1.0 - a) * (1.0 - rate) - std::max(0.0, uifSlope);
+        const double margin = aboveCeiling ? margins.netAboveCeiling : margins.netBelowCeiling;
         if (lowestSlope > margin) {
             // "net > N" turns true at most once in the segment: bisect.
             if (hi > lo && trial(hi).net > N) {

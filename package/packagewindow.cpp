@@ -495,6 +495,10 @@ void PackageWindow::onPrint()
 
 void PackageWindow::onRaExplained()
 {
+    if (!withinCalculableRange(inputs_, setup_->settings())) {
+        showMessage(tooLargeMessage(), QString(), MessageIcon::Critical, MessageButtons::Ok, this);
+        return;
+    }
     const RaExplanation lines =
         raExplained(direction_, inputs_, setup_->settings(), kept_.employeeFund, numGrossSal_->value());
     raLineA_->setText(lines.lineA);

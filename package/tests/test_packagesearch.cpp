@@ -176,6 +176,60 @@ private Q_SLOTS:
         }
     }
 
+    // Settings and amounts no one would choose, where the net may not grow with the trial
+    // salary at all: the fast search must still agree, including on the refusals.
+    void oddInputs_data()
+    {
+        QTest::addColumn<PackagePeriod>("period");
+        QTest::addColumn<double>("amount");
+        QTest::addColumn<double>("employeePercent");
+        QTest::addColumn<double>("employerPercent");
+        QTest::addColumn<double>("employeeUif");
+        QTest::addColumn<double>("uifLimit");
+        QTest::addColumn<double>("travel");
+        QTest::addColumn<double>("medical");
+        const PackagePeriod m = PackagePeriod::Monthly;
+        QTest::newRow("all-to-fund-negative-uif") << m << 1000.0 << 100.0 << 0.0 << -50.0 << 14872.0 << 0.0 << 0.0;
+        QTest::newRow("nearly-all-to-fund") << m << 100.0 << 99.99 << 0.0 << 1.0 << 14872.0 << 0.0 << 0.0;
+        QTest::newRow("over-100%") << m << 100.0 << 140.0 << 0.0 << 1.0 << 14872.0 << 0.0 << 0.0;
+        QTest::newRow("employer-1e6%") << m << 5000.0 << 0.0 << 1e6 << 1.0 << 14872.0 << 0.0 << 0.0;
+        QTest::newRow("uif-60%") << m << 5000.0 << 0.0 << 0.0 << 60.0 << 14872.0 << 0.0 << 0.0;
+        QTest::newRow("uif-120%") << m << 5000.0 << 0.0 << 0.0 << 120.0 << 14872.0 << 0.0 << 0.0;
+        QTest::newRow("no-uif-ceiling") << m << 20000.0 << 7.5 << 10.0 << 1.0 << 9e11 << 0.0 << 0.0;
+        QTest::newRow("negative-travel") << m << 8000.0 << 0.0 << 0.0 << 1.0 << 14872.0 << -5000.0 << 0.0;
+        QTest::newRow("credits-beyond-tax") << m << 3000.0 << 0.0 << 0.0 << 1.0 << 14872.0 << 0.0 << 50000.0;
+        QTest::newRow("negative-net") << m << -500.0 << 0.0 << 0.0 << 1.0 << 14872.0 << -1000.0 << 0.0;
+        QTest::newRow("annual-all-to-fund")
+            << PackagePeriod::Annual << 1e6 << 100.0 << 0.0 << -50.0 << 14872.0 << 0.0 << 0.0;
+    }
+    void oddInputs()
+    {
+        QFETCH(PackagePeriod, period);
+        PackageInputs in;
+        in.period = period;
+        in.age = 70;
+        QFETCH(double, amount);
+        QFETCH(double, travel);
+        QFETCH(double, medical);
+        in.mainAmount = amount;
+        in.travelAllowance = travel;
+        in.employeeMedicalAid = medical;
+        in.beneficiaries = 40;
+        PayrollSettings s;
+        QFETCH(double, employeePercent);
+        QFETCH(double, employerPercent);
+        QFETCH(double, employeeUif);
+        QFETCH(double, uifLimit);
+        s.PensionCont = employeePercent;
+        s.EmployerPenCont = employerPercent;
+        s.EmployeeUIF = employeeUif;
+        s.UIFLimit = uifLimit;
+        const PackageResult fast = BackwardPackage(in, s, SearchMethod::Fast);
+        const PackageResult literal = BackwardPackage(in, s, SearchMethod::Literal);
+        const QString d = difference(fast, literal);
+        QVERIFY2(d.isEmpty(), qPrintable(d));
+    }
+
     // Required nets aimed at each bracket bound of the scale: just below and at the net of
     // the last trial before the bound, at the net of the first trial after it, and (where the
     // net falls across the bound) between the two, so that the first trial above N lies just
