@@ -144,6 +144,7 @@ CompanyCarCalculation calculateSet(CompanyCarSet set, WhenEmpty rule)
 
         if (rule == WhenEmpty::StopAtCurrent && shownVehicleIsEmpty(set.records[current])) {
             calc.stopped = true;
+            res = CompanyCarResult{};  // nothing of this calculation is shown
             break;
         }
         if (rule == WhenEmpty::SkipVehicle && hasNeitherDistanceNorPrice(car)) {
