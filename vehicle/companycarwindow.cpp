@@ -311,6 +311,7 @@ void CompanyCarWindow::buildLayout()
     top->addLayout(buttons);
 
     fraPrint = new PrintChoicePanel(this);
+    zeroResults();
 
     // The controls that "all on" and "all off" switch: everything but the print panel.
     for (QWidget* w : findChildren<QWidget*>()) {
@@ -374,7 +375,7 @@ void CompanyCarWindow::connectFields()
         if (on)
             numActualExpEmployee->setValue(0);
         else
-            numFuelComponent->setText(QStringLiteral("0"));
+            numFuelComponent->setText(groupedAmount(0));
     });
     connect(chkAutoSplit, &QCheckBox::clicked, this, [this](bool on) {
         set().autoSplit = on ? 1 : 0;
@@ -559,7 +560,7 @@ void CompanyCarWindow::fillFrom(int index)
         show(numActualExpEmployee, 0);
     } else {
         show(numActualExpEmployee, car.ActualExpEmployee);
-        numFuelComponent->setText(QStringLiteral("0"));
+        numFuelComponent->setText(groupedAmount(0));
     }
     show(numFuelReimbEmployer, car.FuelReimbEmployer);
     show(numEmpPaidInsurance, car.EmpPaidInsurance);
@@ -595,10 +596,10 @@ CompanyCarCalculation CompanyCarWindow::runCalc()
 void CompanyCarWindow::zeroResults()
 {
     for (NumberField* f : std::as_const(resultFields_))
-        f->setText(QStringLiteral("0"));
+        f->setText(groupedAmount(0));
     numDays->setText(QStringLiteral("0"));
     numPrivateDistance->setText(QStringLiteral("0"));
-    numFuelComponent->setText(QStringLiteral("0"));
+    numFuelComponent->setText(groupedAmount(0));
 }
 
 void CompanyCarWindow::showCalculation(const CompanyCarCalculation& calc)

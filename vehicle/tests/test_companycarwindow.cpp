@@ -107,7 +107,7 @@ private Q_SLOTS:
         QVERIFY(!get("chkAutoSplit")->isVisible());
         QCOMPARE(text("dtCCStartDate"), QStringLiteral("01/03/2018"));
         QCOMPARE(text("dtCCEndDate"), QStringLiteral("28/02/2019"));
-        QCOMPARE(text("numTrueInclusion"), QStringLiteral("0"));
+        QCOMPARE(text("numTrueInclusion"), QStringLiteral("0.00"));
         // Calculating the empty set does nothing and says nothing.
         MessageRecorder messages;
         click("cmdCalculate");
@@ -176,7 +176,7 @@ private Q_SLOTS:
         keepPicture(window.get(), QStringLiteral("frmCompCar-logbook"));
         // Clearing the fuel table box clears the fuel component shown.
         click("chkSARSTable");
-        QCOMPARE(text("numFuelComponent"), QStringLiteral("0"));
+        QCOMPARE(text("numFuelComponent"), QStringLiteral("0.00"));
         QCOMPARE(set().records[1].SARSTable, short(0));
     }
 
