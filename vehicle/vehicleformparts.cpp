@@ -29,6 +29,7 @@ WholeField* wholeInput(QWidget* parent, const QString& objectName, int maximumDi
     field->setMaxLength(maximumDigits);
     field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
     field->setFixedWidth(110);
+    field->setZeroWhenEmptyOnLeave(true);
     setEntryStyle(field);
     field->setValue(0);
     return field;
