@@ -266,6 +266,22 @@ private Q_SLOTS:
         QVERIFY(kestrel::test::lastReportPdfTexts().join(QString()).contains(QStringLiteral("Full use of Company Car")));
     }
 
+    void printingDirectlySetsNoTitle()
+    {
+        mainReportEngine().WindowTitle = QStringLiteral("Title of an earlier preview");
+        CompanyCarWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        MessageRecorder messages;  // "No printer is installed..." on a machine without a queue
+        click(&window, "cmdPrint");
+        QTest::mouseClick(child<PrintChoicePanel>(&window, "fraPrint")->printButton(), Qt::LeftButton);
+        QCOMPARE(session().PrintDestination, short(1));
+        QCOMPARE(mainReportEngine().Destination, 1);
+        QCOMPARE(mainReportEngine().WindowTitle, QStringLiteral("Title of an earlier preview"));
+        QVERIFY(mainReportEngine().ReportFileName.endsWith(QStringLiteral("/compcar.rpt")));
+        QVERIFY(window.isVisible());
+    }
+
     void databaseErrorLeavesTheWindowAsItWas()
     {
         session().ReportDbPath = folder->file(QStringLiteral("missing/Zidazura.mdb"));
