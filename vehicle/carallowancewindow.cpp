@@ -47,7 +47,7 @@ QString oneDecimal(double value)
     return formatFixed(value, 1);
 }
 
-}  // namespace
+} // namespace
 
 CarAllowanceWindow::CarAllowanceWindow(QWidget* parent)
     : ChildWindow(parent), startDate_(TaxYearStart), endDate_(TaxYearEnd)
@@ -177,8 +177,8 @@ void CarAllowanceWindow::buildLayout()
 
     numPeriod = wholeInput(this, QStringLiteral("numPeriod"), 3);
     numPeriod->setRange(0, 365);
-    lblPeriod = addInput(QStringLiteral("Period (number of days)"), QStringLiteral("Period"), false, numPeriod,
-                         nullptr);
+    lblPeriod =
+        addInput(QStringLiteral("Period (number of days)"), QStringLiteral("Period"), false, numPeriod, nullptr);
     // In Yes mode an empty field covers the period.
     txtPeriodCover = new QLineEdit(this);
     txtPeriodCover->setObjectName(QStringLiteral("txtPeriodCover"));
@@ -430,7 +430,7 @@ void CarAllowanceWindow::singlePaymentChanged(WholeField* field, double value, d
     if (value > 0 && other > 0) {
         showMessage(QStringLiteral("Only one amount for either Wear & Tear or Lease payments will be accepted"),
                     QStringLiteral("Single Payment"), MessageIcon::Critical, MessageButtons::Ok, this);
-        field->setValue(0);  // stores 0 through this handler again
+        field->setValue(0); // stores 0 through this handler again
         field->setFocus();
         return;
     }
@@ -454,10 +454,9 @@ void CarAllowanceWindow::storeDate(bool isStart)
 
 void CarAllowanceWindow::dateRejected(bool isStart)
 {
-    const QString text =
-        isStart ? kStartDateMessage
-                : QStringLiteral("The date entered is not correct please enter a date between ") + dtStartDate->text()
-                      + QStringLiteral(" and 28/02/2019");
+    const QString text = isStart ? kStartDateMessage
+                                 : QStringLiteral("The date entered is not correct please enter a date between ") +
+                                       dtStartDate->text() + QStringLiteral(" and 28/02/2019");
     showMessage(text, QStringLiteral("Incorrect Date"), MessageIcon::Critical, MessageButtons::Ok, this);
     DateField* field = isStart ? dtStartDate : dtEndDate;
     if (isVisible()) {
@@ -560,16 +559,16 @@ void CarAllowanceWindow::calculate()
     s.travelInputs = calc.inputs;
     s.travelResult = calc.result;
     if (calc.deemedClaimRan)
-        s.vehicleScale = VehicleScaleState{calc.scale.fixedCostPerYear, calc.scale.fuelPerKm,
-                                           calc.scale.maintenancePerKm};
+        s.vehicleScale =
+            VehicleScaleState{calc.scale.fixedCostPerYear, calc.scale.fuelPerKm, calc.scale.maintenancePerKm};
 
     filling_ = true;
     numPeriod->setValue(calc.inputs.periodDays);
     filling_ = false;
 
     const TravelClaimResult& r = calc.result;
-    const bool inputsMissing = s.travelInputs.vehicleValue == 0 || s.travelInputs.periodDays == 0
-                            || s.travelInputs.businessDistance == 0;
+    const bool inputsMissing =
+        s.travelInputs.vehicleValue == 0 || s.travelInputs.periodDays == 0 || s.travelInputs.businessDistance == 0;
     // The deemed panel shows the deemed claim, or zeros while one of its inputs is 0; in
     // Yes mode it keeps what it showed. The actual panel shows each actual-cost claim.
     if (calc.deemedClaimRan || inputsMissing) {
@@ -607,8 +606,8 @@ void CarAllowanceWindow::closeEvent(QCloseEvent* event)
 void CarAllowanceWindow::print(int destination)
 {
     session().PrintDestination = short(destination);
-    printTravelDeduction(session().travelInputs, session().travelResult, txtEmployeeName->text(), startDate_,
-                         endDate_, destination);
+    printTravelDeduction(session().travelInputs, session().travelResult, txtEmployeeName->text(), startDate_, endDate_,
+                         destination);
 }
 
-}  // namespace kestrel
+} // namespace kestrel

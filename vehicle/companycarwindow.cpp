@@ -28,7 +28,7 @@ using vehicleui::wholeInput;
 
 namespace {
 
-constexpr int kAmountDigits = 9;  // 0 to 999 999 999
+constexpr int kAmountDigits = 9; // 0 to 999 999 999
 
 TextField* textInput(QWidget* parent, const QString& name, int width)
 {
@@ -66,7 +66,7 @@ QCheckBox* checkBox(QWidget* parent, const QString& text, const QString& name)
     return box;
 }
 
-}  // namespace
+} // namespace
 
 CompanyCarWindow::CompanyCarWindow(QWidget* parent) : ChildWindow(parent)
 {
@@ -78,8 +78,8 @@ CompanyCarWindow::CompanyCarWindow(QWidget* parent) : ChildWindow(parent)
 
 QString CompanyCarWindow::captionFor(int shownNumber, int count)
 {
-    return QStringLiteral("Full use of Company Car : ") + QStringLiteral(" Vehicle number ")
-         + QString::number(shownNumber) + QStringLiteral(" of ") + QString::number(count);
+    return QStringLiteral("Full use of Company Car : ") + QStringLiteral(" Vehicle number ") +
+           QString::number(shownNumber) + QStringLiteral(" of ") + QString::number(count);
 }
 
 CompanyCarSet& CompanyCarWindow::set() const
@@ -150,7 +150,8 @@ void CompanyCarWindow::buildLayout()
     QGroupBox* costs = group(this, QStringLiteral("Fuel and costs borne by the employee"), grid);
     numActualExpEmployee = wholeInput(costs, QStringLiteral("numActualExpEmployee"), kAmountDigits);
     addRow(grid, label(costs, QStringLiteral("Actual fuel expenses paid by the employee")), numActualExpEmployee);
-    chkSARSTable = checkBox(costs, QStringLiteral("Or use SARS's cents/km fuel table?"), QStringLiteral("chkSARSTable"));
+    chkSARSTable =
+        checkBox(costs, QStringLiteral("Or use SARS's cents/km fuel table?"), QStringLiteral("chkSARSTable"));
     addWide(grid, chkSARSTable);
     numFuelComponent = resultField(costs, QStringLiteral("numFuelComponent"));
     addRow(grid, label(costs, QStringLiteral("Fuel component")), numFuelComponent);
@@ -300,7 +301,7 @@ void CompanyCarWindow::buildLayout()
     cmdCalculate = new QPushButton(QStringLiteral("&Calculate"), this);
     cmdPrint = new QPushButton(QStringLiteral("&Print"), this);
     const QList<std::pair<QPushButton*, const char*>> named{
-        {cmdOk, "cmdOk"},         {cmdBack, "cmdBack"},           {cmdAdd, "cmdAdd"},   {cmdDelete, "cmdDelete"},
+        {cmdOk, "cmdOk"},           {cmdBack, "cmdBack"},           {cmdAdd, "cmdAdd"},    {cmdDelete, "cmdDelete"},
         {cmdForward, "cmdForward"}, {cmdCalculate, "cmdCalculate"}, {cmdPrint, "cmdPrint"}};
     for (const auto& [button, name] : named) {
         button->setObjectName(QLatin1String(name));
@@ -385,8 +386,7 @@ void CompanyCarWindow::connectFields()
     // Dates: the start may lie up to the end date, the end from the start date on.
     connect(dtCCStartDate, &EntryField::focusEntered, this,
             [this] { dtCCStartDate->setUpperDate(record().CCEndDate); });
-    connect(dtCCEndDate, &EntryField::focusEntered, this,
-            [this] { dtCCEndDate->setLowerDate(record().CCStartDate); });
+    connect(dtCCEndDate, &EntryField::focusEntered, this, [this] { dtCCEndDate->setLowerDate(record().CCStartDate); });
     connect(dtCCStartDate, &DateField::dateChanged, this, [this] { storeDate(true); });
     connect(dtCCEndDate, &DateField::dateChanged, this, [this] { storeDate(false); });
     connect(dtCCStartDate, &DateField::rejected, this, [this] { dateRejected(true); });
@@ -427,9 +427,10 @@ void CompanyCarWindow::storeDate(bool isStart)
 void CompanyCarWindow::dateRejected(bool isStart)
 {
     const QString text =
-        isStart ? QStringLiteral("The date entered is not correct please enter a date between 01/03/2018 and 28/02/2019")
-                : QStringLiteral("The date entered is not correct please enter a date between ")
-                      + dtCCStartDate->text() + QStringLiteral(" and 28/02/2019");
+        isStart
+            ? QStringLiteral("The date entered is not correct please enter a date between 01/03/2018 and 28/02/2019")
+            : QStringLiteral("The date entered is not correct please enter a date between ") + dtCCStartDate->text() +
+                  QStringLiteral(" and 28/02/2019");
     if (!isStart)
         endDateInvalid_ = true;
     showMessage(text, QStringLiteral("Incorrect Date"), MessageIcon::Critical, MessageButtons::Ok, this);
@@ -711,7 +712,7 @@ void CompanyCarWindow::add()
         return;
     }
     if (record().CCRegNumber.isEmpty() && s.current != 0) {
-        beep();  // the vehicle shown needs its registration number first
+        beep(); // the vehicle shown needs its registration number first
         return;
     }
     runCalc();
@@ -841,4 +842,4 @@ void CompanyCarWindow::print(int destination)
     printCompanyCars(calc, destination);
 }
 
-}  // namespace kestrel
+} // namespace kestrel

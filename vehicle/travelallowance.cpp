@@ -34,20 +34,15 @@ TravelAllowanceCalculation calculateTravelAllowance(TravelClaimInputs inputs, Tr
     return calc;
 }
 
-ReportFields travelDeductionFields(const TravelClaimInputs& in, const TravelClaimResult& r,
-                                   const QString& employeeName, DayNumber startDate, DayNumber endDate)
+ReportFields travelDeductionFields(const TravelClaimInputs& in, const TravelClaimResult& r, const QString& employeeName,
+                                   DayNumber startDate, DayNumber endDate)
 {
     ReportFields fields{
-        {QStringLiteral("TPName"), employeeName},
-        {QStringLiteral("CARNO"), QVariant::fromValue<short>(1)},
-        {QStringLiteral("mta01"), in.carDescription},
-        {QStringLiteral("mta04"), in.allowanceReceived},
-        {QStringLiteral("mta05"), in.closingReading},
-        {QStringLiteral("mta06"), in.openingReading},
-        {QStringLiteral("mta07"), in.businessDistance},
-        {QStringLiteral("tadeduction"), r.deductionClaim},
-        {QStringLiteral("MTD"), r.totalDistance},
-        {QStringLiteral("MBD"), r.businessDistance},
+        {QStringLiteral("TPName"), employeeName},       {QStringLiteral("CARNO"), QVariant::fromValue<short>(1)},
+        {QStringLiteral("mta01"), in.carDescription},   {QStringLiteral("mta04"), in.allowanceReceived},
+        {QStringLiteral("mta05"), in.closingReading},   {QStringLiteral("mta06"), in.openingReading},
+        {QStringLiteral("mta07"), in.businessDistance}, {QStringLiteral("tadeduction"), r.deductionClaim},
+        {QStringLiteral("MTD"), r.totalDistance},       {QStringLiteral("MBD"), r.businessDistance},
         {QStringLiteral("mpd"), r.privateDistance},
     };
     if (in.accurateRecord == 1) {
@@ -73,8 +68,8 @@ ReportFields travelDeductionFields(const TravelClaimInputs& in, const TravelClai
                           {QStringLiteral("fc"), fuel ? r.fuelCostPerKm : 0.0},
                           {QStringLiteral("mc"), maintenance ? r.maintenanceCostPerKm : 0.0},
                           {QStringLiteral("tatc"), r.totalCostPerKm},
-                          {QStringLiteral("FCDet"), fuel ? QStringLiteral("Fuel costs")
-                                                         : QStringLiteral("Fuel costs not included")},
+                          {QStringLiteral("FCDet"),
+                           fuel ? QStringLiteral("Fuel costs") : QStringLiteral("Fuel costs not included")},
                           {QStringLiteral("MCDet"), maintenance ? QStringLiteral("Maintenance costs")
                                                                 : QStringLiteral("Maintenance costs not included")},
                           {QStringLiteral("DateStart"), formatDate(startDate)},
@@ -89,4 +84,4 @@ QString travelDeductionTemplate(const TravelClaimInputs& inputs)
     return inputs.accurateRecord == 1 ? QStringLiteral("caeprk") : QStringLiteral("caepnrk");
 }
 
-}  // namespace kestrel
+} // namespace kestrel

@@ -75,4 +75,4 @@ void setTextIfDifferent(QLineEdit* field, const QString& text)
         field->setText(text);
 }
 
-}  // namespace kestrel::vehicleui
+} // namespace kestrel::vehicleui

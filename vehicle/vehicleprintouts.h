@@ -17,10 +17,10 @@ inline const QString kCompanyCarPreviewTitle =
 
 /// Writes the one "traveldeduction" record and runs "caepnrk" (deemed cost) or "caeprk"
 /// (actual cost). Destination 0 previews with the car allowance title, 1 prints.
-bool printTravelDeduction(const TravelClaimInputs& inputs, const TravelClaimResult& result,
-                          const QString& employeeName, DayNumber startDate, DayNumber endDate, int destination);
+bool printTravelDeduction(const TravelClaimInputs& inputs, const TravelClaimResult& result, const QString& employeeName,
+                          DayNumber startDate, DayNumber endDate, int destination);
 
 /// Empties "compcar", writes one row per vehicle of the PrintCalc and runs "compcar".
 bool printCompanyCars(const CompanyCarCalculation& printCalc, int destination);
 
-}  // namespace kestrel
+} // namespace kestrel

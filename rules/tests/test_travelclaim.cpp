@@ -14,10 +14,10 @@ bool near(double a, double b)
     return qAbs(a - b) < 1e-6;
 }
 
-#define COMPARE_NEAR(actual, expected)                                                                  \
-    QVERIFY2(near(actual, expected), qPrintable(QStringLiteral("%1 is %2, expected %3")                 \
-                                                    .arg(QStringLiteral(#actual))                       \
-                                                    .arg(actual, 0, 'f', 9)                             \
+#define COMPARE_NEAR(actual, expected)                                                                                 \
+    QVERIFY2(near(actual, expected), qPrintable(QStringLiteral("%1 is %2, expected %3")                                \
+                                                    .arg(QStringLiteral(#actual))                                      \
+                                                    .arg(actual, 0, 'f', 9)                                            \
                                                     .arg(expected, 0, 'f', 9)))
 
 TravelClaimInputs distanceInputs(double days, double closing, double opening, double entered)
@@ -30,7 +30,7 @@ TravelClaimInputs distanceInputs(double days, double closing, double opening, do
     return in;
 }
 
-}  // namespace
+} // namespace
 
 class TestTravelClaim : public QObject {
     Q_OBJECT
@@ -80,8 +80,8 @@ private Q_SLOTS:
         // 181 days, 20 000 km: above the prorated 15 868.49 km, so business is held to
         // floor2(15 868.49 - 8 926.03) = 6 942.46.
         QTest::newRow("181-days-above-limit") << 181.0 << 20000.0 << 0.0 << 0.0 << 6942.46 << 13057.54 << 20000.0;
-        QTest::newRow("100-days-over-32000") << 100.0 << 40000.0 << 0.0 << 0.0 << 100 * 14000 / 365.0 << 36164.38
-                                             << 40000.0;
+        QTest::newRow("100-days-over-32000")
+            << 100.0 << 40000.0 << 0.0 << 0.0 << 100 * 14000 / 365.0 << 36164.38 << 40000.0;
         QTest::newRow("opening-above-closing") << 365.0 << 0.0 << 5000.0 << 0.0 << 0.0 << -5000.0 << -5000.0;
     }
     void split()
@@ -114,18 +114,18 @@ private Q_SLOTS:
         QTest::addColumn<double>("shownTotal");
         QTest::addColumn<double>("claim");
         // 50 631 / 20 000 km = 2.53155 rand a km; 253.155 + 106.8 + 43.1 = 403.055 cents.
-        QTest::newRow("worked") << 100000.0 << 20000.0 << 8000.0 << 365.0 << short(1) << short(1) << 40000.0
-                                << 253.155 << 106.8 << 43.1 << 403.1 << 32244.40;
-        QTest::newRow("no-fuel") << 100000.0 << 20000.0 << 8000.0 << 365.0 << short(0) << short(1) << 40000.0
-                                 << 253.155 << 0.0 << 43.1 << 296.3 << 23700.40;
+        QTest::newRow("worked") << 100000.0 << 20000.0 << 8000.0 << 365.0 << short(1) << short(1) << 40000.0 << 253.155
+                                << 106.8 << 43.1 << 403.1 << 32244.40;
+        QTest::newRow("no-fuel") << 100000.0 << 20000.0 << 8000.0 << 365.0 << short(0) << short(1) << 40000.0 << 253.155
+                                 << 0.0 << 43.1 << 296.3 << 23700.40;
         QTest::newRow("no-maintenance") << 100000.0 << 20000.0 << 8000.0 << 365.0 << short(1) << short(0) << 0.0
                                         << 253.155 << 106.8 << 0.0 << 360.0 << 28796.40;
         QTest::newRow("allowance-cap") << 100000.0 << 20000.0 << 8000.0 << 365.0 << short(1) << short(1) << 30000.0
                                        << 253.155 << 106.8 << 43.1 << 403.1 << 30000.0;
         // 1 September 2018 to 28 February 2019: 2.53155 x 181 / 365 = 1.2553713..., cut to
         // 1.255371 rand.
-        QTest::newRow("181-days") << 100000.0 << 20000.0 << 8000.0 << 181.0 << short(1) << short(1) << 0.0
-                                  << 125.5371 << 106.8 << 43.1 << 275.4 << 22034.968;
+        QTest::newRow("181-days") << 100000.0 << 20000.0 << 8000.0 << 181.0 << short(1) << short(1) << 0.0 << 125.5371
+                                  << 106.8 << 43.1 << 275.4 << 22034.968;
         QTest::newRow("no-distance") << 100000.0 << 0.0 << 8000.0 << 365.0 << short(1) << short(1) << 0.0 << 0.0
                                      << 106.8 << 43.1 << 149.9 << 11992.0;
         QTest::newRow("unlimited-cap") << 1000000.0 << 1.0 << 9999999.0 << 365.0 << short(1) << short(1) << 0.0
@@ -151,7 +151,7 @@ private Q_SLOTS:
         in.includeMaintenance = maintenanceFlag;
         in.allowanceReceived = allowance;
         TravelClaimResult before;
-        before.totalCosts = 1234;  // set by an earlier actual-cost claim
+        before.totalCosts = 1234; // set by an earlier actual-cost claim
         before.privateUse = 567;
         const TravelClaimResult r = TravelDeemedClaim(in, before);
         COMPARE_NEAR(r.fixedCostPerKm, fixed);
@@ -182,16 +182,15 @@ private Q_SLOTS:
         // No distance: 200 000 x (0.025 - 0.0022 - 0.0018) x 12 = 50 400 deemed private.
         QTest::newRow("no-distance") << 200000.0 << 0.0 << 0.0 << 0.0 << 80000.0 << short(1) << 0.0 << 80000.0
                                      << 50400.0 << 29600.0;
-        QTest::newRow("no-distance-fuel-excluded") << 200000.0 << 0.0 << 0.0 << 0.0 << 80000.0 << short(0) << 0.0
-                                                   << 80000.0 << 55680.0 << 24320.0;
-        QTest::newRow("no-distance-above-costs") << 200000.0 << 0.0 << 0.0 << 0.0 << 40000.0 << short(1) << 0.0
-                                                 << 40000.0 << 0.0 << 0.0;
-        QTest::newRow("no-distance-allowance") << 200000.0 << 0.0 << 0.0 << 0.0 << 80000.0 << short(1) << 20000.0
-                                               << 80000.0 << 50400.0 << 20000.0;
-        QTest::newRow("one-km") << 0.0 << 1.0 << 0.0 << 1.0 << 5000.0 << short(1) << 0.0 << 5000.0 << 5000.0
-                                << 0.0;
-        QTest::newRow("opening-above-closing") << 0.0 << 10000.0 << 20000.0 << 0.0 << 5000.0 << short(1) << 0.0
-                                               << 5000.0 << 5000.0 << 0.0;
+        QTest::newRow("no-distance-fuel-excluded")
+            << 200000.0 << 0.0 << 0.0 << 0.0 << 80000.0 << short(0) << 0.0 << 80000.0 << 55680.0 << 24320.0;
+        QTest::newRow("no-distance-above-costs")
+            << 200000.0 << 0.0 << 0.0 << 0.0 << 40000.0 << short(1) << 0.0 << 40000.0 << 0.0 << 0.0;
+        QTest::newRow("no-distance-allowance")
+            << 200000.0 << 0.0 << 0.0 << 0.0 << 80000.0 << short(1) << 20000.0 << 80000.0 << 50400.0 << 20000.0;
+        QTest::newRow("one-km") << 0.0 << 1.0 << 0.0 << 1.0 << 5000.0 << short(1) << 0.0 << 5000.0 << 5000.0 << 0.0;
+        QTest::newRow("opening-above-closing")
+            << 0.0 << 10000.0 << 20000.0 << 0.0 << 5000.0 << short(1) << 0.0 << 5000.0 << 5000.0 << 0.0;
         QTest::newRow("unlimited-cap") << 0.0 << 30000.0 << 0.0 << 30000.0 << 59999994.0 << short(1) << 0.0
                                        << 59999994.0 << 0.0 << 9999999.97;
     }
@@ -219,7 +218,7 @@ private Q_SLOTS:
         in.wearAndTear = costs / 16;
         in.leasePayments = costs / 16;
         TravelClaimResult before;
-        before.fixedCostPerYear = 50631;  // set by an earlier deemed-cost claim
+        before.fixedCostPerYear = 50631; // set by an earlier deemed-cost claim
         const TravelClaimResult r = TravelActualClaim(in, before);
         COMPARE_NEAR(r.totalCosts, totalCosts);
         COMPARE_NEAR(r.privateUse, privateUse);

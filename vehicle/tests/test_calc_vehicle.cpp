@@ -25,7 +25,7 @@ bool near(double a, double b)
     return qAbs(a - b) < 1e-6;
 }
 
-}  // namespace
+} // namespace
 
 class TestCalcVehicle : public QObject {
     Q_OBJECT
@@ -36,13 +36,14 @@ private Q_SLOTS:
         QTest::addColumn<double>("claim");
         QTest::addColumn<double>("totalCostPerKm");
         QTest::addColumn<double>("periodDays");
-        const QByteArray worked = R"("vehicleValue":100000,"allowance":40000,"closingReading":20000,"businessDistance":8000)";
+        const QByteArray worked =
+            R"("vehicleValue":100000,"allowance":40000,"closingReading":20000,"businessDistance":8000)";
         QTest::newRow("deemed") << "{" + worked + "}" << 32244.40 << 403.1 << 365.0;
         QTest::newRow("deemed-no-fuel") << "{" + worked + R"(,"includeFuel":false})" << 23700.40 << 296.3 << 365.0;
         QTest::newRow("deemed-181-days") << "{" + worked + R"(,"startDate":"01/09/2018"})" << 22034.968 << 275.4
                                          << 181.0;
-        QTest::newRow("deemed-needs-business-km") << QByteArray(R"({"vehicleValue":100000,"closingReading":20000})") << 0.0 << 0.0
-                                                  << 365.0;
+        QTest::newRow("deemed-needs-business-km")
+            << QByteArray(R"({"vehicleValue":100000,"closingReading":20000})") << 0.0 << 0.0 << 365.0;
         // The actual-cost method leaves the deemed figures at 0.
         QTest::newRow("actual") << QByteArray(R"({"accurateRecord":true,"vehicleValue":100000,"openingReading":10000,)"
                                               R"("closingReading":40000,"businessDistance":15000,"fuelAndOil":60000,)"
@@ -70,7 +71,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("calculator");
         QTest::addColumn<QByteArray>("record");
         QTest::addColumn<QString>("error");
-        QTest::newRow("wear-and-lease") << QByteArray("travel-claim") << QByteArray(R"({"wearAndTear":12000,"leasePayments":6000})")
+        QTest::newRow("wear-and-lease") << QByteArray("travel-claim")
+                                        << QByteArray(R"({"wearAndTear":12000,"leasePayments":6000})")
                                         << "Only one amount for either Wear & Tear or Lease payments will be accepted";
         QTest::newRow("end-before-start")
             << QByteArray("travel-claim") << QByteArray(R"({"startDate":"01/09/2018","endDate":"31/08/2018"})")
@@ -80,18 +82,19 @@ private Q_SLOTS:
             << "The date entered is not correct please enter a date between 01/03/2018 and 28/02/2019";
         QTest::newRow("amount-too-large") << QByteArray("travel-claim") << QByteArray(R"({"vehicleValue":10000000})")
                                           << "vehicleValue: 10000000 is outside the limits 0 to 9999999";
-        QTest::newRow("car-price-too-large") << QByteArray("company-car")
-                                             << QByteArray(R"({"vehicles":[{"CCPrice":1000000000}]})")
-                                             << "vehicles.0.CCPrice: 1000000000 is outside the limits 0 to 999999999";
+        QTest::newRow("car-price-too-large")
+            << QByteArray("company-car") << QByteArray(R"({"vehicles":[{"CCPrice":1000000000}]})")
+            << "vehicles.0.CCPrice: 1000000000 is outside the limits 0 to 999999999";
         QTest::newRow("car-end-date") << QByteArray("company-car")
-                                      << QByteArray(R"({"vehicles":[{"CCStartDate":"01/06/2018","CCEndDate":"01/05/2018"}]})")
+                                      << QByteArray(
+                                             R"({"vehicles":[{"CCStartDate":"01/06/2018","CCEndDate":"01/05/2018"}]})")
                                       << "The date entered is not correct please enter a date between 01/06/2018 and "
                                          "28/02/2019";
-        QTest::newRow("current-outside-set") << QByteArray("company-car")
-                                             << QByteArray(R"({"current":2,"vehicles":[{}]})")
-                                             << "current: 2 is outside the limits 1 to 1";
-        QTest::newRow("unknown-vehicle-key") << QByteArray("company-car")
-                                             << QByteArray(R"({"vehicles":[{"CCPrise":1}]})") << "";
+        QTest::newRow("current-outside-set")
+            << QByteArray("company-car") << QByteArray(R"({"current":2,"vehicles":[{}]})")
+            << "current: 2 is outside the limits 1 to 1";
+        QTest::newRow("unknown-vehicle-key")
+            << QByteArray("company-car") << QByteArray(R"({"vehicles":[{"CCPrise":1}]})") << "";
     }
     void refusedInput()
     {
@@ -112,7 +115,7 @@ private Q_SLOTS:
             "EmpPaidInsurance":5000,"EmpPaidLicence":1000}]})"
                                                     "\n");
         const QJsonObject v = r.value(QStringLiteral("vehicles")).toArray().at(0).toObject();
-        QCOMPARE(v.value(QStringLiteral("FB3802ThisCar")).toDouble(), 126000.0);  // the IRP5 total, one vehicle
+        QCOMPARE(v.value(QStringLiteral("FB3802ThisCar")).toDouble(), 126000.0); // the IRP5 total, one vehicle
         QCOMPARE(v.value(QStringLiteral("privateDistance")).toDouble(), 10000.0);
         QCOMPARE(v.value(QStringLiteral("trueInclusion")).toDouble(), 31500.0);
         QCOMPARE(v.value(QStringLiteral("FuelComponent")).toDouble(), 49920.0);

@@ -25,15 +25,14 @@ void keepPicture(QWidget* window, const QString& name)
         window->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
 }
 
-}  // namespace
+} // namespace
 
 class TestCarAllowanceWindow : public QObject {
     Q_OBJECT
 
     std::unique_ptr<CarAllowanceWindow> window;
 
-    template <typename T = QWidget>
-    T* get(const char* name)
+    template <typename T = QWidget> T* get(const char* name)
     {
         T* w = window->findChild<T*>(QLatin1String(name));
         if (!w)
@@ -102,8 +101,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("fuel");
         QTest::addColumn<QString>("total");
         QTest::addColumn<QString>("claim");
-        QTest::newRow("fuel-included") << false << "106.8" << "403.1" << "32 244";
-        QTest::newRow("fuel-cleared") << true << "0.0" << "296.3" << "23 700";
+        QTest::newRow("fuel-included") << false << "106.8"
+                                       << "403.1"
+                                       << "32 244";
+        QTest::newRow("fuel-cleared") << true << "0.0"
+                                      << "296.3"
+                                      << "23 700";
     }
     void deemedWorkedExample()
     {
@@ -113,7 +116,7 @@ private Q_SLOTS:
         QFETCH(QString, claim);
         typeWorkedExample();
         QTest::mouseClick(get<QPushButton>("cmdCalculate"), Qt::LeftButton);
-        if (clearFuel)  // the check box calculates by itself
+        if (clearFuel) // the check box calculates by itself
             QTest::mouseClick(get<QCheckBox>("chkIncludeFuel"), Qt::LeftButton);
         QCOMPARE(text("numDeemedBusiness"), QStringLiteral("8 000"));
         QCOMPARE(text("numDeemedPrivate"), QStringLiteral("12 000"));
@@ -179,16 +182,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        QTest::newRow("start-before-year") << "dtStartDate" << "28/02/2018"
+        QTest::newRow("start-before-year") << "dtStartDate"
+                                           << "28/02/2018"
                                            << "The date entered is not correct please enter a date between "
                                               "01/03/2018 and 28/02/2019";
-        QTest::newRow("start-unreadable") << "dtStartDate" << "31/02/2018"
+        QTest::newRow("start-unreadable") << "dtStartDate"
+                                          << "31/02/2018"
                                           << "The date entered is not correct please enter a date between "
                                              "01/03/2018 and 28/02/2019";
-        QTest::newRow("end-before-start") << "dtEndDate" << "31/08/2018"
+        QTest::newRow("end-before-start") << "dtEndDate"
+                                          << "31/08/2018"
                                           << "The date entered is not correct please enter a date between "
                                              "01/09/2018 and 28/02/2019";
-        QTest::newRow("end-after-year") << "dtEndDate" << "01/03/2019"
+        QTest::newRow("end-after-year") << "dtEndDate"
+                                        << "01/03/2019"
                                         << "The date entered is not correct please enter a date between "
                                            "01/09/2018 and 28/02/2019";
     }
@@ -262,9 +269,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
-        QTest::newRow("amount") << "numVehicleValue" << "250000";
-        QTest::newRow("car") << "txtCar" << "Golf";
-        QTest::newRow("date") << "dtEndDate" << "30/11/2018";
+        QTest::newRow("amount") << "numVehicleValue"
+                                << "250000";
+        QTest::newRow("car") << "txtCar"
+                             << "Golf";
+        QTest::newRow("date") << "dtEndDate"
+                              << "30/11/2018";
     }
     void escapePutsBackTheValueOnEntry()
     {

@@ -1,7 +1,7 @@
 // The company-car fringe benefit over a set of vehicles, on worked figures of the 2018/19
 // year, and the rows of its printout.
-#include "vehicle/companycarcalc.h"
 #include "tests/support/testsupport.h"
+#include "vehicle/companycarcalc.h"
 
 using namespace kestrel;
 
@@ -25,7 +25,7 @@ CompanyCarSet setOf(std::vector<CompanyCarRecord> cars, short current = 1)
     return set;
 }
 
-}  // namespace
+} // namespace
 
 class TestCompanyCarCalc : public QObject {
     Q_OBJECT
@@ -40,13 +40,12 @@ private Q_SLOTS:
         // fortnightly 80/20, weekly 80/20.
         CompanyCarRecord plain = fullYearCar(300000);
         QTest::newRow("no-plan") << plain << 0.0
-                                 << QList<double>{0, 126000, 0, 0, 0, 0, 126000, 0, 126000, 8400, 2100, 3876.80,
-                                                  969.20, 1938.40, 484.60};
+                                 << QList<double>{0,      126000, 0,    0,       0,      0,       126000, 0,
+                                                  126000, 8400,   2100, 3876.80, 969.20, 1938.40, 484.60};
         CompanyCarRecord plan = plain;
         plan.MaintIncluded = 1;
-        QTest::newRow("plan") << plan << 0.0
-                              << QList<double>{0, 117000, 0, 0, 0, 0, 117000, 0, 117000, 7800, 1950, 3600, 900, 1800,
-                                               450};
+        QTest::newRow("plan") << plan << 0.0 << QList<double>{0,      117000, 0,    0,    0,   0,    117000, 0,
+                                                              117000, 7800,   1950, 3600, 900, 1800, 450};
         CompanyCarRecord logbook = plain;
         logbook.BussMilage = 1;
         logbook.EndMileage = 40000;
@@ -57,8 +56,8 @@ private Q_SLOTS:
         logbook.FB3802ThisCar = 126000;
         // 40 000 km x R1.248 = 49 920; a quarter of the distance is private.
         QTest::newRow("logbook") << logbook << 126000.0
-                                 << QList<double>{10000, 31500, 49920, 12480, 1500, 13980, -108480, -108480, 126000,
-                                                  8400, 2100, 3876.80, 969.20, 1938.40, 484.60};
+                                 << QList<double>{10000,  31500, 49920, 12480,   1500,   13980,   -108480, -108480,
+                                                  126000, 8400,  2100,  3876.80, 969.20, 1938.40, 484.60};
         CompanyCarRecord noDistance = plain;
         noDistance.BussMilage = 1;
         noDistance.ActualExpEmployee = 3000;
@@ -71,9 +70,9 @@ private Q_SLOTS:
             << QList<double>{0, 0, 0, 0, 0, 0, -100000, 0, 126000, 8400, 2100, 3876.80, 969.20, 1938.40, 484.60};
         CompanyCarRecord floor = fullYearCar(100000);
         floor.FB3802ThisCar = 200000;
-        QTest::newRow("adjustment-floor") << floor << 100000.0
-                                          << QList<double>{0, 42000, 0, 0, 0, 0, -100000, 0, 42000, 2800, 700,
-                                                           1292, 323, 646.40, 161.60};
+        QTest::newRow("adjustment-floor")
+            << floor << 100000.0
+            << QList<double>{0, 42000, 0, 0, 0, 0, -100000, 0, 42000, 2800, 700, 1292, 323, 646.40, 161.60};
         CompanyCarRecord noPrice = fullYearCar(0);
         noPrice.BussMilage = 1;
         noPrice.EndMileage = 20000;
@@ -84,11 +83,11 @@ private Q_SLOTS:
         QTest::newRow("no-price") << noPrice << 10000.0
                                   << QList<double>{10000, 0, 0, 2000, 0, 2000, -7000, -7000, 0, 0, 0, 0, 0, 0, 0};
         CompanyCarRecord halfYear = fullYearCar(300000);
-        halfYear.CCStartDate = dayNumber(2018, 9, 1);  // 181 days
+        halfYear.CCStartDate = dayNumber(2018, 9, 1); // 181 days
         // 3.5 x 12 / 36 500 x 300 000 x 181 = 62 482.19...
         QTest::newRow("181-days") << halfYear << 0.0
-                                  << QList<double>{0, 62482, 0, 0, 0, 0, 62482, 0, 62482, 8400, 2100, 3876.80, 969.20,
-                                                   1938.40, 484.60};
+                                  << QList<double>{0,     62482, 0,    0,       0,      0,       62482, 0,
+                                                   62482, 8400,  2100, 3876.80, 969.20, 1938.40, 484.60};
     }
     void oneVehicle()
     {
@@ -101,13 +100,15 @@ private Q_SLOTS:
         QVERIFY(!calc.stopped);
         const CompanyCarResult& r = calc.results[1];
         const CompanyCarRecord& out = calc.set.records[1];
-        const QList<double> actual{r.privateDistance, r.trueInclusion, out.FuelComponent, r.fuelClaim,
-                                   r.totalAdditionalExpenses, r.fuelAndExpenses, out.AdjustTaxableInc,
-                                   r.sarsAdjustment, r.code3802Amount, r.monthly80, r.monthly20, r.fortnightly80,
-                                   r.fortnightly20, r.weekly80, r.weekly20};
+        const QList<double> actual{
+            r.privateDistance, r.trueInclusion,      out.FuelComponent, r.fuelClaim,      r.totalAdditionalExpenses,
+            r.fuelAndExpenses, out.AdjustTaxableInc, r.sarsAdjustment,  r.code3802Amount, r.monthly80,
+            r.monthly20,       r.fortnightly80,      r.fortnightly20,   r.weekly80,       r.weekly20};
         for (int k = 0; k < expected.size(); ++k)
-            QVERIFY2(qAbs(actual[k] - expected[k]) < 1e-6,
-                     qPrintable(QStringLiteral("figure %1 is %2, expected %3").arg(k).arg(actual[k], 0, 'f', 6).arg(expected[k])));
+            QVERIFY2(
+                qAbs(actual[k] - expected[k]) < 1e-6,
+                qPrintable(
+                    QStringLiteral("figure %1 is %2, expected %3").arg(k).arg(actual[k], 0, 'f', 6).arg(expected[k])));
         QCOMPARE(calc.totalAdjustment, out.AdjustTaxableInc);
         QCOMPARE(calc.totalSarsAdjustment, r.sarsAdjustment);
         QCOMPARE(r.days, daysOfUse(car));
@@ -116,7 +117,7 @@ private Q_SLOTS:
     void businessDistanceHeldToTotal()
     {
         CompanyCarRecord car = fullYearCar(300000);
-        car.TotalDistance = 10000;  // entered, no readings
+        car.TotalDistance = 10000; // entered, no readings
         car.BusDistance = 15000;
         const CompanyCarCalculation calc = CompCarCalc(setOf({car}));
         QCOMPARE(calc.set.records[1].BusDistance, 10000.0);
@@ -129,7 +130,7 @@ private Q_SLOTS:
         CompanyCarRecord car = fullYearCar(300000);
         car.TotalDistance = 999;
         car.StartMileage = 30000;
-        car.EndMileage = 10000;  // below the start reading: computed as it stands
+        car.EndMileage = 10000; // below the start reading: computed as it stands
         const CompanyCarCalculation calc = CompCarCalc(setOf({car}));
         QCOMPARE(calc.set.records[1].TotalDistance, -20000.0);
     }
@@ -138,7 +139,7 @@ private Q_SLOTS:
     {
         CompanyCarRecord first = fullYearCar(300000);
         CompanyCarRecord second = fullYearCar(200000);
-        second.CCEndDate = dayNumber(2018, 6, 8);  // 100 days from 1 March
+        second.CCEndDate = dayNumber(2018, 6, 8); // 100 days from 1 March
         CompanyCarSet set = setOf({first, second});
         set.Actual3802 = 146000;
         set.autoSplit = 1;
@@ -167,7 +168,7 @@ private Q_SLOTS:
     void stopsWhenTheVehicleShownIsEmpty()
     {
         CompanyCarRecord first = fullYearCar(300000);
-        first.AdjustTaxableInc = 5;  // from an earlier calculation
+        first.AdjustTaxableInc = 5; // from an earlier calculation
         CompanyCarRecord empty = fullYearCar(0);
         empty.AdjustTaxableInc = 7;
         const CompanyCarCalculation calc = CompCarCalc(setOf({first, empty}, 2));

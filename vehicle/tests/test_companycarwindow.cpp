@@ -43,15 +43,14 @@ void seedSession(const QStringList& registrations)
 
 const QStringList kButtons{"cmdOk", "cmdBack", "cmdAdd", "cmdDelete", "cmdForward", "cmdCalculate", "cmdPrint"};
 
-}  // namespace
+} // namespace
 
 class TestCompanyCarWindow : public QObject {
     Q_OBJECT
 
     std::unique_ptr<CompanyCarWindow> window;
 
-    template <typename T = QWidget>
-    T* get(const QString& name)
+    template <typename T = QWidget> T* get(const QString& name)
     {
         T* w = window->findChild<T*>(name);
         if (!w)

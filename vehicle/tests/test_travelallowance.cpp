@@ -1,6 +1,6 @@
 // The car allowance calculation as the window runs it, and the values of its printout.
-#include "vehicle/travelallowance.h"
 #include "tests/support/testsupport.h"
+#include "vehicle/travelallowance.h"
 
 using namespace kestrel;
 
@@ -16,7 +16,7 @@ TravelClaimInputs workedInputs()
     return in;
 }
 
-}  // namespace
+} // namespace
 
 class TestTravelAllowance : public QObject {
     Q_OBJECT
@@ -84,8 +84,8 @@ private Q_SLOTS:
         in.includeFuel = 0;
         in.carDescription = QStringLiteral("Toyota Corolla 1.6");
         const TravelAllowanceCalculation calc = calculateTravelAllowance(in, {}, TaxYearStart, TaxYearEnd);
-        const ReportFields f = travelDeductionFields(calc.inputs, calc.result, QStringLiteral("J. Smith"),
-                                                     TaxYearStart, TaxYearEnd);
+        const ReportFields f =
+            travelDeductionFields(calc.inputs, calc.result, QStringLiteral("J. Smith"), TaxYearStart, TaxYearEnd);
         QCOMPARE(reportValue(f, QStringLiteral("TPName")).toString(), QStringLiteral("J. Smith"));
         QCOMPARE(reportValue(f, QStringLiteral("CARNO")).toInt(), 1);
         QCOMPARE(reportValue(f, QStringLiteral("mta01")).toString(), QStringLiteral("Toyota Corolla 1.6"));

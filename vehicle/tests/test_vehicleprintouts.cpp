@@ -28,8 +28,7 @@ void keepPages(const QString& name)
         kestrel::test::saveLastReportPngs(dir, name);
 }
 
-template <typename T = QWidget>
-T* child(QWidget* window, const char* name)
+template <typename T = QWidget> T* child(QWidget* window, const char* name)
 {
     T* w = window->findChild<T*>(QLatin1String(name));
     if (!w)
@@ -69,7 +68,7 @@ CompanyCarRecord vehicle(const QString& registration, const QString& make, const
     return car;
 }
 
-}  // namespace
+} // namespace
 
 class TestVehiclePrintouts : public QObject {
     Q_OBJECT
@@ -179,8 +178,8 @@ private Q_SLOTS:
         first.SARSTable = 1;
         first.EmpPaidInsurance = 5000;
         first.EmpPaidLicence = 1000;
-        CompanyCarRecord second = vehicle(QStringLiteral("ND 98-76"), QStringLiteral("Ford"),
-                                          QStringLiteral("Ranger 2.2 XL"), 420000);
+        CompanyCarRecord second =
+            vehicle(QStringLiteral("ND 98-76"), QStringLiteral("Ford"), QStringLiteral("Ranger 2.2 XL"), 420000);
         second.MaintIncluded = 1;
         second.CCStartDate = dayNumber(2018, 9, 1);
         CompanyCarRecord third = vehicle(QStringLiteral("GP 555"), QStringLiteral("Pool"), QStringLiteral("Bakkie"), 0);
@@ -240,7 +239,7 @@ private Q_SLOTS:
         const QString all = pages.join(QLatin1Char('\n'));
         QVERIFY(all.contains(QStringLiteral("Vehicle 2 of 3")));
         const double adjustment = rows[0].value(QStringLiteral("AdjustTaxableInc")).toDouble();
-        QCOMPARE(adjustment, -54599.0);  // 31 500 - 13 980 - 180 000 x 365 / 911 days
+        QCOMPARE(adjustment, -54599.0); // 31 500 - 13 980 - 180 000 x 365 / 911 days
         QVERIFY(all.contains(QStringLiteral("-54 599.00")));
     }
 
@@ -263,7 +262,8 @@ private Q_SLOTS:
         QVERIFY(messages.isEmpty());
         QCOMPARE(kestrel::test::readReportRows(QStringLiteral("compcar")).size(), 0);
         QVERIFY(mainReportEngine().lastPreview());
-        QVERIFY(kestrel::test::lastReportPdfTexts().join(QString()).contains(QStringLiteral("Full use of Company Car")));
+        QVERIFY(
+            kestrel::test::lastReportPdfTexts().join(QString()).contains(QStringLiteral("Full use of Company Car")));
     }
 
     void printingDirectlySetsNoTitle()
@@ -272,7 +272,7 @@ private Q_SLOTS:
         CompanyCarWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        MessageRecorder messages;  // "No printer is installed..." on a machine without a queue
+        MessageRecorder messages; // "No printer is installed..." on a machine without a queue
         click(&window, "cmdPrint");
         QTest::mouseClick(child<PrintChoicePanel>(&window, "fraPrint")->printButton(), Qt::LeftButton);
         QCOMPARE(session().PrintDestination, short(1));
