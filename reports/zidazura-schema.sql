@@ -32,6 +32,85 @@
 
 -- ===== Vehicle printouts: traveldeduction, compcar =====
 
+-- The car allowance claim: one record, edited in place by every print. The fields of the
+-- method not printed keep the values of an earlier print.
+CREATE TABLE "traveldeduction" (
+  "TPName" TEXT,
+  "CARNO" SMALLINT,
+  "mta01" TEXT,
+  "mta03" DOUBLE,
+  "mta04" DOUBLE,
+  "mta05" DOUBLE,
+  "mta06" DOUBLE,
+  "mta07" DOUBLE,
+  "mta08" DOUBLE,
+  "mta09" DOUBLE,
+  "mta10" DOUBLE,
+  "mta11" DOUBLE,
+  "mta12" DOUBLE,
+  "mta13" DOUBLE,
+  "mta14" DOUBLE,
+  "tadeduction" DOUBLE,
+  "MTD" DOUBLE,
+  "MBD" DOUBLE,
+  "mpd" DOUBLE,
+  "totcost" DOUBLE,
+  "pu" DOUBLE,
+  "cv" DOUBLE,
+  "fce" DOUBLE,
+  "fc" DOUBLE,
+  "mc" DOUBLE,
+  "tatc" DOUBLE,
+  "FCDet" TEXT,
+  "MCDet" TEXT,
+  "DateStart" TEXT,
+  "DateEnd" TEXT
+);
+INSERT INTO "traveldeduction" DEFAULT VALUES;
+
+-- The company cars: one row per vehicle, emptied and refilled by every print.
+CREATE TABLE "compcar" (
+  "CarNum" SMALLINT,
+  "CMVMaxNum" SMALLINT,
+  "CCRegNumber" TEXT,
+  "CCMake" TEXT,
+  "CCModel" TEXT,
+  "CCPrice" DOUBLE,
+  "MaintIncluded" TEXT,
+  "CCMonths" DOUBLE,
+  "EndMileage" DOUBLE,
+  "StartMileage" DOUBLE,
+  "TotalDistance" DOUBLE,
+  "BusDistance" DOUBLE,
+  "ActualExpEmployee" DOUBLE,
+  "SARSTable" TEXT,
+  "FuelReimbEmployer" DOUBLE,
+  "EmpPaidInsurance" DOUBLE,
+  "EmpPaidLicence" DOUBLE,
+  "EmpPaidMaintenance" DOUBLE,
+  "Actual3802" DOUBLE,
+  "FB3802ThisCar" DOUBLE,
+  "AdjustTaxableInc" DOUBLE,
+  "SARSDeductionClaim" DOUBLE,
+  "TrueInclusion" DOUBLE,
+  "PrivateDistance" DOUBLE,
+  "FuelComponent" DOUBLE,
+  "Arr_FuelClaim" DOUBLE,
+  "TotAddExpense" DOUBLE,
+  "FuelExp" DOUBLE,
+  "BussMilage" TEXT,
+  "YearOfManfact" TEXT,
+  "CCStartDate" TEXT,
+  "CCEndDate" TEXT,
+  "IRP53802" DOUBLE,
+  "MonFB80" DOUBLE,
+  "MonFB20" DOUBLE,
+  "FortFB80" DOUBLE,
+  "FortFB20" DOUBLE,
+  "WeekFB80" DOUBLE,
+  "WeekFB20" DOUBLE
+);
+
 -- ===== Loan printouts: Loans, Amort =====
 
 -- ===== Loan buster printout: BondBust =====
