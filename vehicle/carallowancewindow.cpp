@@ -78,7 +78,7 @@ void CarAllowanceWindow::buildLayout()
     txtCar = new TextField(25, this);
     txtCar->setObjectName(QStringLiteral("txtCar"));
     txtCar->setMinimumWidth(230);
-    vehicleui::setEntryStyle(txtCar);
+    setInputStyle(txtCar);
     txtCar->setEscapeRestores(true);
     header->addWidget(txtCar, 0, 1);
     header->addWidget(label(this, QStringLiteral("Accurate record kept"), QStringLiteral("lblAccurate")), 1, 0);
@@ -165,13 +165,13 @@ void CarAllowanceWindow::buildLayout()
     dtStartDate = new DateField(this);
     dtStartDate->setObjectName(QStringLiteral("dtStartDate"));
     dtStartDate->setFixedWidth(110);
-    vehicleui::setEntryStyle(dtStartDate);
+    setInputStyle(dtStartDate);
     dtStartDate->setEscapeRestores(true);
     addInput(QStringLiteral("Start Date"), QStringLiteral("StartDate"), false, dtStartDate, &dateWidgets_);
     dtEndDate = new DateField(this);
     dtEndDate->setObjectName(QStringLiteral("dtEndDate"));
     dtEndDate->setFixedWidth(110);
-    vehicleui::setEntryStyle(dtEndDate);
+    setInputStyle(dtEndDate);
     dtEndDate->setEscapeRestores(true);
     addInput(QStringLiteral("End Date"), QStringLiteral("EndDate"), false, dtEndDate, &dateWidgets_);
 
@@ -221,7 +221,7 @@ void CarAllowanceWindow::buildLayout()
     txtEmployeeName = new TextField(50, nameRow);
     txtEmployeeName->setObjectName(QStringLiteral("txtEmployeeName"));
     txtEmployeeName->setMinimumWidth(240);
-    vehicleui::setEntryStyle(txtEmployeeName);
+    setInputStyle(txtEmployeeName);
     nameLayout->addWidget(txtEmployeeName);
     nameLayout->addWidget(label(nameRow, QStringLiteral("(max.50 chrs.)"), QStringLiteral("lblMaxChars")));
     fraPrint->addContent(nameRow);

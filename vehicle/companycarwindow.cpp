@@ -35,7 +35,7 @@ TextField* textInput(QWidget* parent, const QString& name, int width)
     auto* field = new TextField(32767, parent);
     field->setObjectName(name);
     field->setFixedWidth(width);
-    vehicleui::setEntryStyle(field);
+    setInputStyle(field);
     return field;
 }
 
@@ -44,7 +44,7 @@ DateField* dateInput(QWidget* parent, const QString& name)
     auto* field = new DateField(parent);
     field->setObjectName(name);
     field->setFixedWidth(110);
-    vehicleui::setEntryStyle(field);
+    setInputStyle(field);
     return field;
 }
 

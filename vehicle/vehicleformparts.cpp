@@ -12,16 +12,6 @@
 
 namespace kestrel::vehicleui {
 
-void setEntryStyle(QLineEdit* field)
-{
-    const QPalette platform = field->palette();
-    setInputStyle(field);
-    QPalette palette = field->palette();
-    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Text})
-        palette.setColor(QPalette::Disabled, role, platform.color(QPalette::Disabled, role));
-    field->setPalette(palette);
-}
-
 WholeField* wholeInput(QWidget* parent, const QString& objectName, int maximumDigits)
 {
     auto* field = new WholeField(parent);
@@ -30,7 +20,7 @@ WholeField* wholeInput(QWidget* parent, const QString& objectName, int maximumDi
     field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
     field->setFixedWidth(110);
     field->setZeroWhenEmptyOnLeave(true);
-    setEntryStyle(field);
+    setInputStyle(field);
     field->setValue(0);
     return field;
 }

@@ -20,10 +20,6 @@ namespace vehicleui {
 /// 0 to 999 999 999 with 9): digits only, right-aligned, about 110 px wide.
 WholeField* wholeInput(QWidget* parent, const QString& objectName, int maximumDigits);
 
-/// The entry style of common/formstyle.h, with the disabled look of the platform kept, so
-/// that a field the window switches off also looks switched off.
-void setEntryStyle(QLineEdit* field);
-
 /// A read-only result field, right-aligned.
 NumberField* resultField(QWidget* parent, const QString& objectName, int width = 110);
 
