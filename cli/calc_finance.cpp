@@ -39,7 +39,8 @@ QJsonArray scheduleJson(const std::vector<ScheduleRow>& rows)
 
 QJsonObject runLoan(CalcInput& in, const RunContext&)
 {
-    const QString modeText = in.choice(QStringLiteral("mode"), loanModeTexts(), loanModeText(LoanMode::MonthlyRepayment));
+    const QString modeText =
+        in.choice(QStringLiteral("mode"), loanModeTexts(), loanModeText(LoanMode::MonthlyRepayment));
     LoanInputs inputs;
     inputs.mode = *loanModeFromText(modeText);
     inputs.principal = in.number(QStringLiteral("principal"), 0, kPrincipalLimits);
@@ -127,7 +128,8 @@ QJsonObject runDailyBalance(CalcInput& in, const RunContext&)
 {
     DailyBalanceInputs inputs;
     inputs.capital = toSingle(in.number(QStringLiteral("capital"), 0, {0.0, 9999999999.99, {}}));
-    inputs.rate = toSingle(in.number(QStringLiteral("rate"), 0, {0.0, kDailyBalanceMaximumRate, dailyBalanceRateMessage()}));
+    inputs.rate =
+        toSingle(in.number(QStringLiteral("rate"), 0, {0.0, kDailyBalanceMaximumRate, dailyBalanceRateMessage()}));
     inputs.startDate = optionalDate(in, QStringLiteral("startDate"));
     inputs.endDate = optionalDate(in, QStringLiteral("endDate"));
     if (isChosenDate(inputs.startDate) && isChosenDate(inputs.endDate)) {

@@ -56,9 +56,11 @@ QString loanReportTitle(LoanMode mode, LoanPrintSchedule schedule)
     case LoanMode::PrincipalAmount:
     case LoanMode::RepaymentPeriod:
     case LoanMode::InterestRate: {
-        const QString what = mode == LoanMode::PrincipalAmount   ? QStringLiteral("Principal calculation of Loan")
-                             : mode == LoanMode::RepaymentPeriod ? QStringLiteral("Repayment period calculation of Loan")
-                                                                 : QStringLiteral("Interest rate calculation of Loan");
+        QString what = QStringLiteral("Interest rate calculation of Loan");
+        if (mode == LoanMode::PrincipalAmount)
+            what = QStringLiteral("Principal calculation of Loan");
+        else if (mode == LoanMode::RepaymentPeriod)
+            what = QStringLiteral("Repayment period calculation of Loan");
         switch (schedule) {
         case LoanPrintSchedule::None:
             return what + kExportHint;

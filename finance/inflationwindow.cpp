@@ -125,7 +125,8 @@ InflationWindow::InflationWindow(QWidget* parent) : ChildWindow(parent)
     fraPrint_ = new PrintChoicePanel(this, QStringLiteral("C&ancel"));
 
     // Every change of an entry is stored at once; the cost and the period are whole.
-    connect(numPresCost_, &NumberField::valueChanged, this, [](double v) { inflation().presentCost = roundHalfEven(v); });
+    connect(numPresCost_, &NumberField::valueChanged, this,
+            [](double v) { inflation().presentCost = roundHalfEven(v); });
     connect(numPeriod_, &NumberField::valueChanged, this, [](double v) { inflation().period = roundHalfEven(v); });
     connect(numInflaRate_, &NumberField::valueChanged, this, [](double v) { inflation().rate = v; });
     connect(numPresCost_, &NumberField::outOfRange, this, [this] { refused_ = true; });

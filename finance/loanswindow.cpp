@@ -377,9 +377,9 @@ void LoansWindow::chooseMode(LoanMode mode)
 {
     loan().calculateMode = loanModeText(mode);
     applyModeLayout(mode);
-    QWidget* first = mode == LoanMode::PrincipalAmount ? static_cast<QWidget*>(numPeriod_) : numPrincipal_;
+    NumberField* first = mode == LoanMode::PrincipalAmount ? static_cast<NumberField*>(numPeriod_) : numPrincipal_;
     first->setFocus(Qt::OtherFocusReason);
-    numPrincipal_->selectAll();
+    first->selectAll();
 }
 
 void LoansWindow::fillFromSession()
@@ -567,10 +567,9 @@ void LoansWindow::showSchedule(bool annual)
     const int rows = static_cast<int>(shownRows_.size());
     const bool scrolls = rows > kVisibleScheduleRows;
     const int frame = 2 * grdAmort_->frameWidth();
+    const int rowHeight = grdAmort_->verticalHeader()->defaultSectionSize();
     grdAmort_->setFixedSize(columnsWidth + frame + (scrolls ? grdAmort_->verticalScrollBar()->sizeHint().width() : 0),
-                            header->sizeHint().height()
-                                + std::min(rows, kVisibleScheduleRows) * grdAmort_->verticalHeader()->defaultSectionSize()
-                                + frame);
+                            header->sizeHint().height() + std::min(rows, kVisibleScheduleRows) * rowHeight + frame);
     grdAmort_->scrollToTop();
     fraAmort_->adjustSize();
     fraAmort_->move(std::max(0, (width() - fraAmort_->width()) / 2), 8);

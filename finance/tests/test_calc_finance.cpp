@@ -155,8 +155,9 @@ private Q_SLOTS:
 
     void comparisonRowsAndInflationFlag()
     {
-        const QJsonArray rows =
-            runOne(QStringLiteral("loan-comparison"), R"({"amount":100000,"rate":12})").value(QStringLiteral("rows")).toArray();
+        const QJsonArray rows = runOne(QStringLiteral("loan-comparison"), R"({"amount":100000,"rate":12})")
+                                    .value(QStringLiteral("rows"))
+                                    .toArray();
         QCOMPARE(rows.size(), 6);
         QCOMPARE(rows.first().toObject().value(QStringLiteral("months")).toInt(), 60);
         QCOMPARE(rows.last().toObject().value(QStringLiteral("label")).toString(), QStringLiteral("30 yrs."));
@@ -165,7 +166,8 @@ private Q_SLOTS:
         const QJsonObject large =
             runOne(QStringLiteral("inflation"), R"({"presentCost":2147483647,"period":40,"rate":40})");
         QVERIFY(large.value(QStringLiteral("tooLarge")).toBool());
-        QVERIFY(!runOne(QStringLiteral("inflation"), R"({"presentCost":1000})").value(QStringLiteral("tooLarge")).toBool());
+        const QJsonObject small = runOne(QStringLiteral("inflation"), R"({"presentCost":1000})");
+        QVERIFY(!small.value(QStringLiteral("tooLarge")).toBool());
     }
 };
 

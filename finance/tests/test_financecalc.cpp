@@ -173,7 +173,8 @@ private Q_SLOTS:
         QFETCH(double, principal);
         QFETCH(double, period);
         QFETCH(double, repayment);
-        QCOMPARE(searchInterestRate(principal, period, repayment), rateSearchOneStepAtATime(principal, period, repayment));
+        QCOMPARE(searchInterestRate(principal, period, repayment),
+                 rateSearchOneStepAtATime(principal, period, repayment));
     }
 
     void rateSearchEndsForATinyPrincipal()

@@ -563,7 +563,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("invalid") << "dtEndDate" << "31022019" << "The date entered is invalid please enter a valid date."
+        QTest::newRow("invalid") << "dtEndDate" << "31022019"
+                                 << "The date entered is invalid please enter a valid date."
                                  << "INVALID DATE";
         QTest::newRow("end-too-late") << "dtEndDate" << "04032048"
                                       << "The date entered is more than 30 years(360 months) after 01/03/2018."
@@ -699,9 +700,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("rate-high") << "numInflaRate" << "40.5" << "The range of the Inflation Rate is between -5% and 40%"
+        const QString rateMessage = QStringLiteral("The range of the Inflation Rate is between -5% and 40%");
+        QTest::newRow("rate-high") << "numInflaRate" << "40.5" << rateMessage
                                    << "Incorrect Inflation Rate!";
-        QTest::newRow("rate-low") << "numInflaRate" << "-5.25" << "The range of the Inflation Rate is between -5% and 40%"
+        QTest::newRow("rate-low") << "numInflaRate" << "-5.25" << rateMessage
                                   << "Incorrect Inflation Rate!";
         QTest::newRow("period") << "numPeriod" << "41" << "The maximum period allowed 40 years" << "Incorrect Period!";
     }
