@@ -112,11 +112,94 @@ CREATE TABLE "compcar" (
 );
 
 -- ===== Loan printouts: Loans, Amort =====
+-- The loan with its calculate mode as the heading; the FinText/FinNum fields hold the
+-- finance charges when the window shows them (empty texts and zeros otherwise); YearMon
+-- names the schedule's first column ("Year" or "Month") when a schedule is printed.
+CREATE TABLE "Loans" (
+  "Heading" TEXT,
+  "Num1" DOUBLE,
+  "Num2" DOUBLE,
+  "Num3" DOUBLE,
+  "Num4" DOUBLE,
+  "FinText1" TEXT,
+  "FinText1A" TEXT,
+  "FinNum1" DOUBLE,
+  "FinText2" TEXT,
+  "FinNum2" DOUBLE,
+  "YearMon" TEXT
+);
+INSERT INTO "Loans" DEFAULT VALUES;
+
+-- One row per month or per year of the schedule printed with a loan.
+CREATE TABLE "Amort" (
+  "Year" SMALLINT,
+  "Capital" DOUBLE,
+  "Interest" DOUBLE,
+  "Required" DOUBLE
+);
 
 -- ===== Loan buster printout: BondBust =====
+CREATE TABLE "BondBust" (
+  "PAmt" DOUBLE,
+  "Period" SMALLINT,
+  "IntRate" SINGLE,
+  "MonRep" DOUBLE,
+  "TotIntPaid" DOUBLE,
+  "TotRep" DOUBLE,
+  "XtraPay" DOUBLE,
+  "Xper" SMALLINT,
+  "XMonRep" DOUBLE,
+  "XTotIntPaid" DOUBLE,
+  "XTotRep" DOUBLE,
+  "XTotSavings" DOUBLE
+);
+INSERT INTO "BondBust" DEFAULT VALUES;
 
 -- ===== Loan comparison printout: BondComp =====
+-- Terms 1 to 6 are 5, 10, 15, 20, 25 and 30 years.
+CREATE TABLE "BondComp" (
+  "PAmt" DOUBLE,
+  "IntRate" SINGLE,
+  "MonRep1" DOUBLE,
+  "IntPaid1" DOUBLE,
+  "Total1" DOUBLE,
+  "MonRep2" DOUBLE,
+  "IntPaid2" DOUBLE,
+  "Total2" DOUBLE,
+  "MonRep3" DOUBLE,
+  "IntPaid3" DOUBLE,
+  "Total3" DOUBLE,
+  "MonRep4" DOUBLE,
+  "IntPaid4" DOUBLE,
+  "Total4" DOUBLE,
+  "MonRep5" DOUBLE,
+  "IntPaid5" DOUBLE,
+  "Total5" DOUBLE,
+  "MonRep6" DOUBLE,
+  "IntPaid6" DOUBLE,
+  "Total6" DOUBLE
+);
+INSERT INTO "BondComp" DEFAULT VALUES;
 
 -- ===== Daily balance printout: DailyBal =====
+-- StartDate and EndDate are day numbers; ANS1 is the interest accrued, ANS2 the days.
+CREATE TABLE "DailyBal" (
+  "CapAmount" SINGLE,
+  "StartDate" INTEGER,
+  "EndDate" INTEGER,
+  "IntRate" SINGLE,
+  "ANS1" SINGLE,
+  "ANS2" INTEGER
+);
+INSERT INTO "DailyBal" DEFAULT VALUES;
 
 -- ===== Inflation printout: Inflation =====
+-- Ans1 is the future value/cost, ANS2 the buying power.
+CREATE TABLE "Inflation" (
+  "PresCost" DOUBLE,
+  "Period" DOUBLE,
+  "InflaRate" DOUBLE,
+  "Ans1" DOUBLE,
+  "ANS2" DOUBLE
+);
+INSERT INTO "Inflation" DEFAULT VALUES;
