@@ -101,7 +101,7 @@ QJsonObject runPayPeriod(CalcInput& in, const RunContext& context)
     p.beneficiaries = static_cast<short>(in.whole(QStringLiteral("beneficiaries"), 0, kBeneficiaryLimits));
     p.startDate = startDate(in, QStringLiteral("01/03/2018"));
     p.endDate = endDate(in, QStringLiteral("31/03/2018"), TaxYearStart, p.startDate);
-    const FieldLimits days{-2147483648.0, 2147483647.0, QString()};
+    const FieldLimits days{-32768.0, 32767.0, kMessageDaysRange};
     p.normalDays = static_cast<int>(in.whole(QStringLiteral("normalDays"), p.normalDays, days));
     p.thisDays = static_cast<int>(in.whole(QStringLiteral("thisDays"), p.thisDays, days));
     const PayrollSettings settings = readSettings(in, context);

@@ -36,6 +36,9 @@ inline const QString kMessageFortnightNoDays =
 inline const QString kMessageWeekNoDays =
     QStringLiteral("The number of 'Normal work-week' days and of 'This work-week' days must be at least 1.");
 
+/// Day counts are 16-bit whole numbers.
+inline const QString kMessageDaysRange = QStringLiteral("The number of days entered is too large.");
+
 // --- Beneficiaries of the annual check --------------------------------------------------
 inline constexpr int kMaximumMonthlyBeneficiaries = 24;
 inline const QString kMessageMaximumBeneficiaries =
@@ -50,6 +53,10 @@ inline const QString kMessageNegativeBeneficiaries =
 inline constexpr double kMaximumAmount = 999999999999.0;
 inline const QString kMessageAmountRange = QStringLiteral(
     "The amount entered is out of range. Please enter an amount between -999 999 999 999 and 999 999 999 999.");
+
+/// The settings of the "Setup" panel take any value of that size, negative ones too.
+inline const QString kMessageSettingRange = QStringLiteral(
+    "The value entered is out of range. Please enter a value between -999 999 999 999 and 999 999 999 999.");
 
 inline constexpr int kMaximumAge = 150;
 inline const QString kMessageAgeRange = QStringLiteral("The age entered must be between 0 and 150.");
