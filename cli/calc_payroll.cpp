@@ -26,9 +26,10 @@ double amount(CalcInput& in, const char* key)
     return in.number(QString::fromLatin1(key), 0, kAmountLimits);
 }
 
+// Whole-number fields keep their value rounded, a half to the even number, as the windows do.
 short age(CalcInput& in)
 {
-    return static_cast<short>(in.whole(QStringLiteral("age"), 0, kAgeLimits));
+    return toInt16(in.number(QStringLiteral("age"), 0, kAgeLimits));
 }
 
 // --- tax-scale --------------------------------------------------------------------------
@@ -46,9 +47,7 @@ QJsonObject runTaxScale(CalcInput& in, const RunContext&)
 QJsonObject runQuickTax(CalcInput& in, const RunContext&)
 {
     const double income = in.number(QStringLiteral("income"), 0, kAmountLimits);
-    // The window keeps the age rounded to a whole number, a half to the even one.
-    const short quickTaxAge = toInt16(in.number(QStringLiteral("age"), 0, kAgeLimits));
-    const QuickTaxResult r = calculateQuickTax(income, quickTaxAge);
+    const QuickTaxResult r = calculateQuickTax(income, age(in));
     return {{QStringLiteral("baseTax"), r.lookup.baseTax},
             {QStringLiteral("marginalRate"), r.lookup.marginalRate},
             {QStringLiteral("taxOnExcess"), r.lookup.taxOnExcess},
@@ -98,12 +97,12 @@ QJsonObject runPayPeriod(CalcInput& in, const RunContext& context)
     p.commissions = amount(in, "commissions");
     p.bonus = amount(in, "bonus");
     p.travelAllowance = amount(in, "travelAllowance");
-    p.beneficiaries = static_cast<short>(in.whole(QStringLiteral("beneficiaries"), 0, kBeneficiaryLimits));
+    p.beneficiaries = toInt16(in.number(QStringLiteral("beneficiaries"), 0, kBeneficiaryLimits));
     p.startDate = startDate(in, QStringLiteral("01/03/2018"));
     p.endDate = endDate(in, QStringLiteral("31/03/2018"), TaxYearStart, p.startDate);
     const FieldLimits days{-32768.0, 32767.0, kMessageDaysRange};
-    p.normalDays = static_cast<int>(in.whole(QStringLiteral("normalDays"), p.normalDays, days));
-    p.thisDays = static_cast<int>(in.whole(QStringLiteral("thisDays"), p.thisDays, days));
+    p.normalDays = toInt32(in.number(QStringLiteral("normalDays"), p.normalDays, days));
+    p.thisDays = toInt32(in.number(QStringLiteral("thisDays"), p.thisDays, days));
     const PayrollSettings settings = readSettings(in, context);
 
     const PayPeriodResult r = calculatePayPeriod(p, settings);

@@ -52,6 +52,8 @@ private Q_SLOTS:
                                         << "rebate" << 14067.0;
         QTest::newRow("quick-age-65") << QByteArray("quicktax") << QByteArray(R"({"income":250000,"age":65})")
                                       << "rebate" << 21780.0;
+        QTest::newRow("pay-age-half") << QByteArray("pay-period") << QByteArray(R"({"age":74.5})") << "rebate"
+                                      << 21780.0;
         QTest::newRow("month-default") << QByteArray("pay-period") << QByteArray(R"({"age":40,"salary":20000})")
                                        << "annualTaxableIncome" << 240000.0;
         QTest::newRow("month-half") << QByteArray("pay-period")
