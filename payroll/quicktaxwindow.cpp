@@ -17,6 +17,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace kestrel {
 
 using namespace payroll;
@@ -174,7 +176,8 @@ void QuickTaxWindow::windowActivated()
 void QuickTaxWindow::calculate()
 {
     Session& s = session();
-    if (!amountsInRange({s.taxScale.income})) {
+    // Every window's income is bounded by its amount fields; only a broken value is refused.
+    if (!std::isfinite(s.taxScale.income)) {
         showMessage(kMessageAmountRange, QString(), MessageIcon::Exclamation);
         return;
     }

@@ -527,6 +527,20 @@ private Q_SLOTS:
         QCOMPARE(fieldText(&quick, "numTaxCommitment"), QStringLiteral("32665.00"));
     }
 
+    void quickTaxShowsTheLargestIncomeAnyWindowLooksUp()
+    {
+        Folder folder;
+        MessageRecorder messages;
+        // A day's pay at the amount limit, annualised over one day of the annual check.
+        session().taxScale.income = payroll::kMaximumAmount * 365;
+        QuickTaxWindow quick;
+        quick.show();
+        quick.windowActivated();
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(fieldText(&quick, "numMarginalRate"), QStringLiteral("45"));
+        QCOMPARE(fieldText(&quick, "numAvRateBefore"), QStringLiteral("45.0"));
+    }
+
     void quickTaxAgeIsKeptWhole()
     {
         Folder folder;
