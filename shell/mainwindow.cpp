@@ -82,8 +82,12 @@ bool MDIForm1::startUp()
     show();
     QApplication::processEvents();
     ResetSession();
-    session().ReportDbPath = applicationFile(QStringLiteral("Zidazura.mdb"));
-    session().SettingsDbPath = applicationFile(QStringLiteral("Settings.mdb"));
+    // An installed program works on the user's own copies of the delivered databases.
+    const QString dataProblem = prepareDataFolder();
+    session().ReportDbPath = dataFile(kReportDatabase);
+    session().SettingsDbPath = dataFile(kSettingsDatabase);
+    if (!dataProblem.isEmpty())
+        showMessage(dataProblem, QString(), MessageIcon::Exclamation);
 
     const Preferences prefs = loadPreferences();
     if (prefs.ViewAbout)

@@ -229,8 +229,8 @@ private Q_SLOTS:
         setModalHandler(previous);
         QCOMPARE(disclaimers, shown ? 1 : 0);
         QCOMPARE(loadPreferences().Var1, shown ? QStringLiteral("110") : storedVar1);
-        QCOMPARE(session().ReportDbPath, applicationFile(QStringLiteral("Zidazura.mdb")));
-        QCOMPARE(session().SettingsDbPath, applicationFile(QStringLiteral("Settings.mdb")));
+        QCOMPARE(session().ReportDbPath, dataFile(QStringLiteral("Zidazura.mdb")));
+        QCOMPARE(session().SettingsDbPath, dataFile(QStringLiteral("Settings.mdb")));
     }
 
     void decliningTheDisclaimerEndsWithoutStoringVar1()
