@@ -23,10 +23,19 @@ Database::Database(const QString& path) : path_(path), connectionName_(nextConne
         error_ = QStringLiteral("Could not find file '%1'.").arg(QFileInfo(path).absoluteFilePath());
         return;
     }
+    // A file without any write permission is opened read-only. The permission bits are
+    // asked, not access(): an administrator may write anything, but must not change a
+    // file that the user made read-only.
+    // (WriteUser is left out: Qt derives it from access().)
+    constexpr QFile::Permissions anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    readOnly_ = !(info.permissions() & anyWrite) || !info.isWritable();
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
     db.setDatabaseName(path);
     // Wait a little for another program's lock before reporting the database as locked.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500"));
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500");
+    if (readOnly_)
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    db.setConnectOptions(options);
     if (!db.open()) {
         error_ = db.lastError().text();
         return;
@@ -34,8 +43,12 @@ Database::Database(const QString& path) : path_(path), connectionName_(nextConne
     // SQLite opens any file lazily; reading the schema proves it is a database.
     QSqlQuery probe(db);
     if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
-        error_ = QStringLiteral("'%1' is not a readable database: %2")
-                     .arg(QFileInfo(path).fileName(), probe.lastError().text());
+        const QString engineText = probe.lastError().text();
+        if (probe.lastError().nativeErrorCode() == QLatin1String("5"))  // SQLITE_BUSY: another program's lock
+            error_ = QStringLiteral("The database '%1' is locked by another program (%2).")
+                         .arg(QFileInfo(path).fileName(), engineText);
+        else
+            error_ = QStringLiteral("'%1' is not a readable database: %2").arg(QFileInfo(path).fileName(), engineText);
         probe.finish();
         db.close();
         return;
@@ -66,6 +79,8 @@ bool Database::beginTransaction()
 {
     if (!open_)
         return false;
+    if (readOnly_)
+        return fail(QStringLiteral("The database '%1' is read-only; nothing was changed.").arg(path_));
     QSqlQuery query(connection());
     // IMMEDIATE takes the write lock now, so a locked database fails before any change.
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))

@@ -19,6 +19,10 @@ public:
     Database& operator=(const Database&) = delete;
 
     bool isOpen() const { return open_; }
+    /// True when the file has no write permission: it is then opened read-only, so that
+    /// nothing (not even a program running with administrator rights) writes to it, and
+    /// beginTransaction() fails with a message that says so.
+    bool isReadOnly() const { return readOnly_; }
     QString errorText() const { return error_; }
     QString path() const { return path_; }
 
@@ -43,6 +47,7 @@ private:
     QString connectionName_;
     QString error_;
     bool open_ = false;
+    bool readOnly_ = false;
     bool inTransaction_ = false;
 };
 

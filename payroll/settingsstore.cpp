@@ -7,6 +7,8 @@
 #include <QSqlRecord>
 #include <QVariant>
 
+#include <cmath>
+
 namespace kestrel {
 
 namespace {
@@ -34,6 +36,25 @@ bool isKnownColumn(const QString& column)
     return payrollSettingsColumns().contains(column);
 }
 
+// Checks that the database holds table Setup with the given columns; returns the error.
+QString checkSetupTable(const Database& db, const QStringList& columns)
+{
+    QSqlQuery query(db.connection());
+    if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(Database::quoted(kTable))))
+        return query.lastError().text();
+    QStringList present;
+    while (query.next())
+        present << query.value(1).toString().toLower();
+    if (present.isEmpty())
+        return QStringLiteral("The settings database %1 has no table %2; the settings could not be read or saved.")
+            .arg(db.path(), kTable);
+    for (const QString& column : columns)
+        if (!present.contains(column.toLower()))
+            return QStringLiteral("The table %1 of the settings database %2 has no column %3.")
+                .arg(kTable, db.path(), column);
+    return QString();
+}
+
 }  // namespace
 
 SettingsLoad LoadPayrollSettings(const QString& databasePath, const QStringList& columns)
@@ -52,8 +73,17 @@ SettingsLoad LoadPayrollSettings(const QString& databasePath, const QStringList&
         }
         selected << Database::quoted(column);
     }
+    if (selected.isEmpty()) {
+        load.settings = PayrollSettings{};
+        return load;
+    }
+    load.errorText = checkSetupTable(db, columns);
+    if (!load.errorText.isEmpty())
+        return load;
     QSqlQuery query(db.connection());
-    const QString sql = QStringLiteral("SELECT %1 FROM %2 LIMIT 1").arg(selected.join(QStringLiteral(", ")), Database::quoted(kTable));
+    // The first record, the same one that a save writes.
+    const QString sql = QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid LIMIT 1")
+                            .arg(selected.join(QStringLiteral(", ")), Database::quoted(kTable));
     if (!query.exec(sql)) {
         load.errorText = query.lastError().text();
         return load;
@@ -84,8 +114,12 @@ SettingsLoad LoadPayrollSettings(const QString& databasePath, const QStringList&
 QString SavePayrollSettings(const QString& databasePath, const PayrollSettings& settings, const QStringList& columns)
 {
     Database db(databasePath);
-    if (!db.isOpen())
+    if (!db.isOpen()) {
+        if (db.errorText().contains(QLatin1String("locked"), Qt::CaseInsensitive))
+            return QStringLiteral("The settings database %1 is in use by another program; the settings were not saved.")
+                .arg(databasePath);
         return db.errorText();
+    }
     QStringList assignments;
     for (const QString& column : columns) {
         if (!isKnownColumn(column))
@@ -94,8 +128,21 @@ QString SavePayrollSettings(const QString& databasePath, const PayrollSettings& 
     }
     if (assignments.isEmpty())
         return QString();
-    if (!db.beginTransaction())
+    PayrollSettings copy = settings;
+    for (const QString& column : columns) {
+        // SQLite would store a NaN as nothing; never replace a setting by a non-number.
+        const double* value = numberColumn(copy, column);
+        if (value && !std::isfinite(*value))
+            return QStringLiteral("The setting %1 is not a number; the settings were not saved.").arg(column);
+    }
+    if (const QString missing = checkSetupTable(db, columns); !missing.isEmpty())
+        return missing;
+    if (!db.beginTransaction()) {
+        if (db.errorText().contains(QLatin1String("locked"), Qt::CaseInsensitive))
+            return QStringLiteral("The settings database %1 is in use by another program; the settings were not saved.")
+                .arg(databasePath);
         return db.errorText();
+    }
     QSqlQuery count(db.connection());
     if (!count.exec(QStringLiteral("SELECT count(*) FROM %1").arg(Database::quoted(kTable))) || !count.next()) {
         const QString error = count.lastError().text();
@@ -112,7 +159,6 @@ QString SavePayrollSettings(const QString& databasePath, const PayrollSettings& 
     // added more.
     update.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = (SELECT min(rowid) FROM %1)")
                        .arg(Database::quoted(kTable), assignments.join(QStringLiteral(", "))));
-    PayrollSettings copy = settings;
     for (const QString& column : columns) {
         if (column == QLatin1String("CompCarMPYesNo"))
             update.addBindValue(settings.CompCarMPYesNo ? 1 : 0);

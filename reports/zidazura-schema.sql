@@ -1,16 +1,28 @@
 -- The report-data database Zidazura.mdb: one table per printout.
 --
--- The build runs this file into a new, empty SQLite file. Single-record tables are created
--- with their one record (every print overwrites it in place); the multi-row tables (Amort,
--- compcar) are created empty (every print empties and refills them).
+-- The build runs this file into a new, empty SQLite file (tools/kestrel-makedb; the
+-- build fails with the line of the statement when a statement or a field type is wrong).
+-- Single-record tables are created with their one record (every print overwrites it in
+-- place); the multi-row tables (Amort, compcar) are created empty (every print empties and
+-- refills them).
 --
 -- Declared field types, which the report store converts written values to:
 --   DOUBLE    double-precision number
 --   SINGLE    single-precision number (rounded to the nearest float when written)
---   SMALLINT  16-bit integer
---   INTEGER   32-bit integer
+--   SMALLINT  16-bit integer (a value that does not fit is an error)
+--   INTEGER   32-bit integer (a value that does not fit is an error)
 --   TEXT      text
 -- Names are case-insensitive; quote any name that is not a plain identifier ("TAXCOM4/2").
+--
+-- A single-record table, for example:
+--   CREATE TABLE "Inflation" (
+--     "PresCost"  DOUBLE,
+--     "Period"    DOUBLE
+--   );
+--   INSERT INTO "Inflation" DEFAULT VALUES;
+-- A field that a print does not write keeps its value, and one never written is empty
+-- (NULL) and prints as nothing; give it "DEFAULT 0" (or DEFAULT '') where the printout
+-- should show 0.
 
 -- ===== Pay-period and annual tax printouts: IRP5Mon, IRP5Week, IRP5Day, IRP5Ann =====
 -- Label fields hold the texts of the printout's language (English or Afrikaans); the *Num

@@ -1,6 +1,10 @@
 #include "tests/support/testsupport.h"
 
 #include "common/apppaths.h"
+#include "common/database.h"
+#include "reports/reportengine.h"
+#include "reports/reportlayout.h"
+#include "reports/reportpainter.h"
 #include "shell/session.h"
 
 #include <QDialog>
@@ -8,6 +12,8 @@
 #include <QFile>
 #include <QLocale>
 #include <QPdfDocument>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
@@ -103,6 +109,66 @@ QStringList pdfPageTexts(const QString& pdfPath)
     for (int i = 0; i < document.pageCount(); ++i)
         pages << document.getAllText(i).text();
     return pages;
+}
+
+QStringList lastReportPdfTexts(const QString& pdfPath)
+{
+    static QTemporaryDir scratch;
+    const QString path = pdfPath.isEmpty() ? scratch.filePath(QStringLiteral("last-report.pdf")) : pdfPath;
+    QFile::remove(path);
+    if (!mainReportEngine().exportPdf(path))
+        return {};
+    return pdfPageTexts(path);
+}
+
+namespace {
+
+QList<QVariantMap> readRows(const QString& table, bool firstOnly)
+{
+    QList<QVariantMap> rows;
+    Database db(session().ReportDbPath);
+    if (!db.isOpen())
+        return rows;
+    QSqlQuery query(db.connection());
+    if (!query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY rowid%2")
+                        .arg(Database::quoted(table), firstOnly ? QStringLiteral(" LIMIT 1") : QString())))
+        return rows;
+    while (query.next()) {
+        QVariantMap row;
+        const QSqlRecord record = query.record();
+        for (int i = 0; i < record.count(); ++i)
+            row.insert(record.fieldName(i), query.value(i));
+        rows << row;
+    }
+    return rows;
+}
+
+}  // namespace
+
+QVariantMap readReportRecord(const QString& table)
+{
+    const QList<QVariantMap> rows = readRows(table, true);
+    return rows.isEmpty() ? QVariantMap() : rows.first();
+}
+
+QList<QVariantMap> readReportRows(const QString& table)
+{
+    return readRows(table, false);
+}
+
+QStringList saveLastReportPngs(const QString& folder, const QString& baseName, double dpi)
+{
+    QStringList paths;
+    const report::ReportLayout* layout = mainReportEngine().lastLayout();
+    if (!layout)
+        return paths;
+    QDir().mkpath(folder);
+    for (int i = 0; i < layout->pages.size(); ++i) {
+        const QString path = QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(baseName).arg(i + 1));
+        if (report::renderPage(*layout, i, dpi).save(path))
+            paths << path;
+    }
+    return paths;
 }
 
 void initTestEnvironment()

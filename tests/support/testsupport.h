@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QVariantMap>
 #include <QTest>
 
 #include <deque>
@@ -68,6 +69,35 @@ private:
 
 /// The text of each page of a PDF file (empty when it cannot be read).
 QStringList pdfPageTexts(const QString& pdfPath);
+
+// --- Printouts --------------------------------------------------------------------------
+// A window's print goes through PrintReport on mainReportEngine(). After it, a test reads
+// what was printed in one of three ways:
+//   - the table: readReportRecord("IRP5Mon").value("SDateNum"), readReportRows("Amort");
+//   - the printout as a PDF, through the same export as the preview's suitcase button:
+//     lastReportPdfTexts() (works for destination 0 and 1 alike);
+//   - the preview window: mainReportEngine().lastPreview() (its windowTitle(), say).
+// saveLastReportPngs() writes the pages as pictures for looking at a layout.
+// Destination 1 prints on the machine's default printer: under scripts/test.sh that is a
+// real queue (scripts/print-queue.sh), elsewhere there may be none and PrintReport shows
+// "No printer is installed...". A test that prints with destination 1 takes the queue for
+// itself: set_tests_properties(NAME PROPERTIES RESOURCE_LOCK print_queue).
+
+/// Exports the last report that mainReportEngine() laid out to a PDF file (`pdfPath`, or a
+/// temporary file when empty) and returns the text of each page, read back with QtPdf.
+/// Empty when nothing was printed yet or the PDF could not be written.
+QStringList lastReportPdfTexts(const QString& pdfPath = QString());
+
+/// The one record of a report table in the session's Zidazura.mdb (session().ReportDbPath),
+/// by field name; empty when the table or record is missing.
+QVariantMap readReportRecord(const QString& table);
+
+/// The rows of a multi-row report table, in the order they were added.
+QList<QVariantMap> readReportRows(const QString& table);
+
+/// Saves the pages of the last report as PNG files `baseName`-N.png in `folder` at `dpi`;
+/// returns their paths.
+QStringList saveLastReportPngs(const QString& folder, const QString& baseName, double dpi = 60);
 
 /// Installs the modal-dialog watchdog and the test environment (called by KESTREL_TEST_MAIN).
 void initTestEnvironment();
