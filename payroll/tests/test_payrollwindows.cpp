@@ -27,9 +27,11 @@ Q_DECLARE_METATYPE(kestrel::PayPeriod)
 
 namespace {
 
-// A private application folder whose Settings.mdb holds `settings`.
+// A private application folder with the delivered Settings.mdb, or one that holds
+// `settings`.
 struct Folder {
-    explicit Folder(const PayrollSettings& settings = PayrollSettings{})
+    Folder() = default;
+    explicit Folder(const PayrollSettings& settings)
     {
         writeSettingsDatabase(app.file(QStringLiteral("Settings.mdb")), settings);
     }
@@ -304,7 +306,8 @@ private Q_SLOTS:
 
     void missingSettingsDatabaseLeavesAWorkingWindow()
     {
-        TempAppFolder app;  // no Settings.mdb in it
+        TempAppFolder app;
+        QFile::remove(app.file(QStringLiteral("Settings.mdb")));
         session().SettingsDbPath = app.file(QStringLiteral("Settings.mdb"));
         MessageRecorder messages;
         PayPeriodWindow window(PayPeriod::Monthly);
