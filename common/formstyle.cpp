@@ -7,11 +7,14 @@
 namespace kestrel {
 
 namespace {
+// Colours the field while it is enabled; a disabled field keeps the platform's greyed look.
 void setBase(QLineEdit* field, const QColor& color)
 {
     QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, color);
-    palette.setColor(QPalette::Text, QColor(0, 0, 0));
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Base, color);
+        palette.setColor(group, QPalette::Text, QColor(0, 0, 0));
+    }
     field->setPalette(palette);
 }
 }  // namespace

@@ -17,13 +17,16 @@ namespace kestrel {
 
 /// QuickTax working values (the taxable income itself is the tax-scale exchange's).
 struct QuickTaxState {
-    double quickTaxIncome = 0;
-    short age = 0;
+    double quickTaxIncome = 0;     ///< copy of the taxable income taken at each calculation
+    short age = 0;                 ///< whole years
     double rebate = 0;
-    double totalTax = 0;
-    double taxCommitment = 0;
-    double averageRateBefore = 0;
-    double averageRateAfter = 0;
+    double totalTax = 0;           ///< tax before rebates
+    double taxCommitment = 0;      ///< tax after rebates, never negative
+    double averageRateBefore = 0;  ///< per cent
+    double averageRateAfter = 0;   ///< per cent, never negative
+    /// Base tax, marginal rate and tax on the excess of the last QuickTax calculation, so
+    /// that its printout matches the window whatever other windows looked up since.
+    TaxScaleResult breakdown;
 };
 
 /// Vehicle-scale results of the last deemed-cost claim and their working values.

@@ -1,0 +1,57 @@
+#include "finance/financeui.h"
+
+#include "common/dialogs.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+namespace kestrel {
+
+QLabel* formLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+QPushButton* commandButton(const QString& caption, const QString& name, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void focusLater(QWidget* widget)
+{
+    QPointer<QWidget> target(widget);
+    QTimer::singleShot(0, widget, [target] {
+        if (!target)
+            return;
+        target->setFocus(Qt::OtherFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(target.data()))
+            edit->selectAll();
+    });
+}
+
+void refuseEntry(QLineEdit* field, const QString& text, const QString& caption)
+{
+    showMessage(text, caption, MessageIcon::Critical, MessageButtons::Ok, field->window());
+    focusLater(field);
+}
+
+QLabel* windowTitleLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("lblTitle"));
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.25);
+    label->setFont(font);
+    return label;
+}
+
+}  // namespace kestrel
