@@ -74,7 +74,11 @@ PackageSetupPanel::PackageSetupPanel(PackageDirection direction, PackagePeriod p
         grid->addWidget(caption, row, 0);
         if (!before.isEmpty())
             grid->addWidget(new QLabel(before, this), row, 1, Qt::AlignRight);
-        grid->addWidget(field, row, 2);
+        // Option buttons take the field's column and the unit column beside it.
+        if (qobject_cast<NumberField*>(field))
+            grid->addWidget(field, row, 2);
+        else
+            grid->addWidget(field, row, 2, 1, 2);
         if (!after.isEmpty())
             grid->addWidget(new QLabel(after, this), row, 3);
         ++row;
@@ -124,7 +128,7 @@ PackageSetupPanel::PackageSetupPanel(PackageDirection direction, PackagePeriod p
     ok_ = new QPushButton(QStringLiteral("O&K"), this);
     ok_->setObjectName(QStringLiteral("cmdSetupOK"));
     grid->addWidget(ok_, row, 2, 1, 2, Qt::AlignRight);
-    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(3, 1);
 
     // Every change counts for the window at once.
     auto store = [this](NumberField* field, double PayrollSettings::*column) {
