@@ -76,14 +76,17 @@ RoundingMargins roundingMargins(const BackwardSearchConstants& k, double maximum
 
 } // namespace
 
-KESTREL_FLATTEN SearchOutcome literalBackwardSearch(const BackwardSearchConstants& k, double N, double maximumG)
+KESTREL_FLATTEN SearchOutcome literalBackwardSearch(const BackwardSearchConstants& constants, double N, double maximumG)
 {
+    // A local copy: nothing in the loop can change it.
+    const BackwardSearchConstants k = constants;
+    const double ceilingUIF = k.L * k.uee / 100.0;
     SearchOutcome out;
     double G = 0;
     while (G < maximumG) {
         G = G + 1;
         ++out.trials;
-        if (evaluateBackwardTrial(k, G).net > N) {
+        if (evaluateBackwardTrial(k, G, ceilingUIF).net > N) {
             out.found = true;
             out.G = G;
             return out;
@@ -98,9 +101,10 @@ KESTREL_FLATTEN SearchOutcome fastBackwardSearch(const BackwardSearchConstants& 
     if (!(maximumG >= 1))
         return out;
 
+    const double ceilingUIF = k.L * k.uee / 100.0;
     auto trial = [&](double G) {
         ++out.trials;
-        return evaluateBackwardTrial(k, G);
+        return evaluateBackwardTrial(k, G, ceilingUIF);
     };
     auto stopAt = [&](double G) {
         out.found = true;

@@ -58,8 +58,9 @@ struct BackwardTrial {
 
 /// Works out trial salary G. No allocation, no table built: a few dozen floating-point
 /// operations. Every search evaluates its trials through this one function, so the searches
-/// agree to the last bit.
-inline BackwardTrial evaluateBackwardTrial(const BackwardSearchConstants& k, double G)
+/// agree to the last bit. `ceilingUIF` is the employee's UIF on the ceiling, L x uee / 100,
+/// the same for every trial.
+inline BackwardTrial evaluateBackwardTrial(const BackwardSearchConstants& k, double G, double ceilingUIF)
 {
     BackwardTrial t;
     const double base = G + k.Mee + k.Mer - k.C;
@@ -83,8 +84,7 @@ inline BackwardTrial evaluateBackwardTrial(const BackwardSearchConstants& k, dou
     t.tax = tax;
 
     t.R = k.B + G + k.Trt + k.F + k.O + k.Mer + t.RFer - k.C;
-    const double charged = t.R > k.L ? k.L : t.R;
-    t.employeeUIF = charged * k.uee / 100.0;
+    t.employeeUIF = t.R > k.L ? ceilingUIF : t.R * k.uee / 100.0;
 
     // The larger of the tax and the medical credits comes off.
     if (k.C < tax)
@@ -92,6 +92,11 @@ inline BackwardTrial evaluateBackwardTrial(const BackwardSearchConstants& k, dou
     else
         t.net = G + k.T - t.RFee - k.Dmed - t.employeeUIF - k.C;
     return t;
+}
+
+inline BackwardTrial evaluateBackwardTrial(const BackwardSearchConstants& k, double G)
+{
+    return evaluateBackwardTrial(k, G, k.L * k.uee / 100.0);
 }
 
 struct SearchOutcome {
