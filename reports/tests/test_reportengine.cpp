@@ -11,6 +11,10 @@
 #include "reports/tests/reportfixture.h"
 #include "tests/support/testsupport.h"
 
+#include <QComboBox>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QDir>
 #include <QFile>
 #include <QPdfDocument>
@@ -493,10 +497,19 @@ private Q_SLOTS:
         const double zoomed = preview->zoomFactor();
         preview->findChild<QToolButton*>(QStringLiteral("cmdZoomOut"))->click();
         QVERIFY(preview->zoomFactor() < zoomed);
+        // Fit width follows the window: the page fills the view without a sideways scroll.
+        preview->findChild<QComboBox*>(QStringLiteral("cboZoom"))->setCurrentIndex(0);
+        preview->resize(700, 600);
+        QTest::qWait(50);
+        const auto* view = preview->findChild<QScrollArea*>(QStringLiteral("scrPages"));
+        QVERIFY(view->horizontalScrollBar()->maximum() == 0);
+        QVERIFY(preview->findChild<QLabel*>(QStringLiteral("lblPageImage"))->width() > view->viewport()->width() - 60);
         const QString folderForPictures = qEnvironmentVariable("KESTREL_SNAPSHOT_DIR");
         if (!folderForPictures.isEmpty()) {
             preview->resize(820, 900);
+            preview->findChild<QComboBox*>(QStringLiteral("cboZoom"))->setCurrentIndex(0);  // fit width
             preview->findChild<QToolButton*>(QStringLiteral("cmdFirstPage"))->click();
+            QTest::qWait(50);
             preview->grab().save(QDir(folderForPictures).filePath(QStringLiteral("preview-window.png")));
             snapshot(QStringLiteral("schedule"));
         }
