@@ -5,6 +5,14 @@ if(KESTREL_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(KESTREL_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "The fuzz targets need clang (CXX=clang++)")
+  endif()
+  # Coverage for libFuzzer in every library; the fuzz executables link the fuzzer itself.
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   add_compile_options(-Wall -Wextra -Wpedantic)
 endif()

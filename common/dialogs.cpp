@@ -1,6 +1,9 @@
 #include "common/dialogs.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QUrl>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -18,6 +21,18 @@ SaveFileHandler& saveFileHandler()
 {
     static SaveFileHandler handler;
     return handler;
+}
+
+ModalHandler& modalHandler()
+{
+    static ModalHandler handler;
+    return handler;
+}
+
+UrlOpener& urlOpener()
+{
+    static UrlOpener opener;
+    return opener;
 }
 
 int& beeps()
@@ -108,6 +123,34 @@ SaveFileHandler setSaveFileHandler(SaveFileHandler handler)
 {
     SaveFileHandler previous = std::move(saveFileHandler());
     saveFileHandler() = std::move(handler);
+    return previous;
+}
+
+int runModal(QDialog* dialog)
+{
+    if (modalHandler())
+        return modalHandler()(dialog);
+    return dialog->exec();
+}
+
+ModalHandler setModalHandler(ModalHandler handler)
+{
+    ModalHandler previous = std::move(modalHandler());
+    modalHandler() = std::move(handler);
+    return previous;
+}
+
+bool openUrl(const QUrl& url)
+{
+    if (urlOpener())
+        return urlOpener()(url);
+    return QDesktopServices::openUrl(url);
+}
+
+UrlOpener setUrlOpener(UrlOpener opener)
+{
+    UrlOpener previous = std::move(urlOpener());
+    urlOpener() = std::move(opener);
     return previous;
 }
 

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class QDialog;
+class QUrl;
 class QWidget;
 
 namespace kestrel {
@@ -45,6 +47,19 @@ QString chooseSaveFile(const SaveFileRequest& request, QWidget* parent = nullptr
 
 using SaveFileHandler = std::function<QString(const SaveFileRequest&)>;
 SaveFileHandler setSaveFileHandler(SaveFileHandler handler);
+
+/// Runs one of the program's own modal windows (the disclaimer, the printer setup) and
+/// returns its result code. With a handler installed (tests), the handler runs it instead:
+/// it may work the dialog's controls and must close it.
+int runModal(QDialog* dialog);
+
+using ModalHandler = std::function<int(QDialog*)>;
+ModalHandler setModalHandler(ModalHandler handler);
+
+/// Asks the desktop to open a web address or start a program; tests replace them.
+using UrlOpener = std::function<bool(const QUrl&)>;
+bool openUrl(const QUrl& url);
+UrlOpener setUrlOpener(UrlOpener opener);
 
 /// The system beep; counted so that tests can see it.
 void beep();

@@ -30,7 +30,8 @@ int runKestrel(QApplication& app)
     QApplication::setApplicationName(QStringLiteral("Kestrel2019"));
     QApplication::setApplicationVersion(kProgramVersion.display());
     MDIForm1 main(applicationWindows());
-    main.show();
+    if (!main.startUp())
+        return 0;
     return app.exec();
 }
 

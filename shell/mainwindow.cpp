@@ -1,16 +1,28 @@
 #include "shell/mainwindow.h"
 
+#include "common/apppaths.h"
 #include "common/busycursor.h"
 #include "common/childwindow.h"
+#include "common/dialogs.h"
+#include "common/preferences.h"
 #include "reports/reportengine.h"
+#include "shell/aboutwindow.h"
+#include "shell/disclaimerwindow.h"
+#include "shell/helpbrowser.h"
 #include "shell/session.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLinearGradient>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
 
 namespace kestrel {
 
@@ -30,12 +42,20 @@ QString ProgramVersion::digits() const
 QString MDIForm1::captionFor(const ProgramVersion& version)
 {
     return QStringLiteral("Kestrel 2019 Ver: ") + version.display()
-         + QStringLiteral("  Salary, PAYE and business calculators for the 2018/19 tax year");
+         + QStringLiteral("  Tax year 1 March 2018 to 28 February 2019 - check every result before you rely on it");
+}
+
+long long MDIForm1::disclaimerNumber(const QString& digits)
+{
+    bool ok = false;
+    const long long number = digits.trimmed().toLongLong(&ok);
+    return ok ? number : 0;
 }
 
 MDIForm1::MDIForm1(const WindowRegistry& registry, QWidget* parent)
     : QMainWindow(parent), registry_(registry), mdi_(new QMdiArea(this)), rptMainPrint_(new ReportEngine(this))
 {
+    registry_.add(QStringLiteral("frmAbout"), [] { return new AboutWindow; });
     setObjectName(QStringLiteral("MDIForm1"));
     rptMainPrint_->setObjectName(QStringLiteral("rptMainPrint"));
     setMainReportEngine(rptMainPrint_);
@@ -48,7 +68,139 @@ MDIForm1::MDIForm1(const WindowRegistry& registry, QWidget* parent)
 
 MDIForm1::~MDIForm1()
 {
+    // The child frames are destroyed after this object; they must not report to it.
+    disconnect(mdi_, nullptr, this, nullptr);
+    delete help_;
+    delete printer_;
     setMainReportEngine(nullptr);
+}
+
+bool MDIForm1::startUp()
+{
+    loadBackground();
+    setWindowTitle(captionFor(kProgramVersion));
+    show();
+    QApplication::processEvents();
+    ResetSession();
+    // An installed program works on the user's own copies of the delivered databases.
+    const QString dataProblem = prepareDataFolder();
+    session().ReportDbPath = dataFile(kReportDatabase);
+    session().SettingsDbPath = dataFile(kSettingsDatabase);
+    if (!dataProblem.isEmpty())
+        showMessage(dataProblem, QString(), MessageIcon::Exclamation);
+
+    const Preferences prefs = loadPreferences();
+    if (prefs.ViewAbout)
+        showAbout();
+
+    if (disclaimerNumber(kProgramVersion.digits()) > disclaimerNumber(prefs.Var1)) {
+        DisclaimerWindow disclaimer(this);
+        disclaimer.adjustSize();
+        disclaimer.move(mapToGlobal(QPoint((width() - disclaimer.width()) / 2, (height() - disclaimer.height()) / 4)));
+        runModal(&disclaimer);
+        if (!disclaimer.accepted()) {
+            close();
+            return false;
+        }
+        saveVar1(kProgramVersion.digits());
+    }
+    return true;
+}
+
+void MDIForm1::loadBackground()
+{
+    background_ = QPixmap(applicationFile(QStringLiteral("Kest.jpg")));
+    updateBackground();
+}
+
+void MDIForm1::updateBackground()
+{
+    const QSize area = mdi_->viewport()->size().isEmpty() ? mdi_->size() : mdi_->viewport()->size();
+    if (area.isEmpty())
+        return;
+    QPixmap canvas(area);
+    QPainter painter(&canvas);
+    // Without the picture the area keeps a calm colour of its own.
+    QLinearGradient gradient(0, 0, 0, area.height());
+    gradient.setColorAt(0, QColor(28, 46, 74));
+    gradient.setColorAt(1, QColor(12, 22, 38));
+    painter.fillRect(canvas.rect(), gradient);
+    if (!background_.isNull()) {
+        const QPixmap scaled = background_.scaled(area, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+        painter.drawPixmap((area.width() - scaled.width()) / 2, (area.height() - scaled.height()) / 2, scaled);
+    }
+    painter.end();
+    mdi_->setBackground(QBrush(canvas));
+}
+
+void MDIForm1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    updateBackground();
+}
+
+ChildWindow* MDIForm1::showAbout()
+{
+    ChildWindow* about = openWindow(QStringLiteral("frmAbout"));
+    if (!about)
+        return nullptr;
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(about->parentWidget())) {
+        frame->adjustSize();
+        frame->move(qMax(0, (mdi_->width() - frame->width()) / 2), qMax(0, (mdi_->height() - frame->height()) / 4));
+    }
+    return about;
+}
+
+HelpBrowser* MDIForm1::showHelp()
+{
+    if (!help_) {
+        help_ = new HelpBrowser;
+        help_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    help_->show();
+    help_->raise();
+    help_->loadManual();
+    return help_;
+}
+
+void MDIForm1::printerSetup()
+{
+    if (!printer_)
+        printer_ = new QPrinter(QPrinter::HighResolution);
+    QPrinter candidate(QPrinter::HighResolution);
+    candidate.setPrinterName(printer_->printerName());
+    QPrintDialog dialog(&candidate, this);
+    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    if (runModal(&dialog) == QDialog::Accepted) {
+        printer_->setPrinterName(candidate.printerName());
+        rptMainPrint_->setProperty("printerName", candidate.printerName());
+    }
+}
+
+QStringList MDIForm1::desktopCalculators()
+{
+    return {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),   QStringLiteral("galculator"),
+            QStringLiteral("qalculate-gtk"),    QStringLiteral("mate-calc"), QStringLiteral("xcalc")};
+}
+
+void MDIForm1::startDesktopCalculator()
+{
+    for (const QString& program : desktopCalculators()) {
+        const QString path = QStandardPaths::findExecutable(program);
+        if (!path.isEmpty() && QProcess::startDetached(path, {}))
+            return;
+    }
+    showMessage(QStringLiteral("The Microsoft Calculator is not installed or in the Windows directory"));
+}
+
+QUrl MDIForm1::videoLecturesUrl()
+{
+    return QUrl(QStringLiteral("https://www.kestrel2019.co.za/videos"));
+}
+
+void MDIForm1::openVideoLectures()
+{
+    openUrl(videoLecturesUrl());
 }
 
 void MDIForm1::addEntry(QMenu* menu, const QString& name, const QString& caption, const std::function<void()>& command)
@@ -81,7 +233,7 @@ void MDIForm1::buildMenus()
     QMenu* file = addMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
     addEntry(file, QStringLiteral("mnuNew"), QStringLiteral("&Initialise All"), [this] { initialiseAll(); });
     file->addSeparator()->setObjectName(QStringLiteral("Space1"));
-    addEntry(file, QStringLiteral("mnuPrinterSet"), QStringLiteral("&Printer Setup"), {});
+    addEntry(file, QStringLiteral("mnuPrinterSet"), QStringLiteral("&Printer Setup"), [this] { printerSetup(); });
     file->addSeparator()->setObjectName(QStringLiteral("Space2"));
     addEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { close(); });
 
@@ -130,13 +282,18 @@ void MDIForm1::buildMenus()
     QAction* calculator = bar->addAction(QStringLiteral("&MS-Calculator"));
     calculator->setObjectName(QStringLiteral("mnuMSCalculator"));
     actions_.insert(QStringLiteral("mnuMSCalculator"), calculator);
+    connect(calculator, &QAction::triggered, this, [this] { startDesktopCalculator(); });
 
     QMenu* help = addMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help/Videos"));
-    addEntry(help, QStringLiteral("mnuContents"), QStringLiteral("Kestrel 2019 Help"), {});
-    addEntry(help, QStringLiteral("VideoLectures1"), QStringLiteral("Video Lectures"), {});
+    addEntry(help, QStringLiteral("mnuContents"), QStringLiteral("Kestrel 2019 Help"), [this] { showHelp(); });
+    addEntry(help, QStringLiteral("VideoLectures1"), QStringLiteral("Video Lectures"), [this] { openVideoLectures(); });
+    // Shown as in every release; it carries no command.
     addEntry(help, QStringLiteral("mnuHelpSearchForHelpOn"), QStringLiteral("&Search For Help On..."), {});
     help->addSeparator()->setObjectName(QStringLiteral("Space3"));
-    addEntry(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Kestrel2019..."), {});
+    addEntry(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Kestrel2019..."), [this] {
+        BusyCursor busy;
+        showAbout();
+    });
 
     // Entries whose window is not part of this build stay disabled.
     static const QHash<QString, QString> windowOfEntry{
@@ -206,6 +363,11 @@ ChildWindow* MDIForm1::openedWindow(const QString& kind) const
 
 void MDIForm1::unloadWindow(const QString& kind)
 {
+    if (kind == QLatin1String("frmHelpBrowser")) {
+        if (help_)
+            help_->close();
+        return;
+    }
     if (QMdiSubWindow* frame = liveFrame(kind))
         frame->close();
 }
@@ -242,6 +404,8 @@ void MDIForm1::onSubWindowActivated(QMdiSubWindow* frame)
 
 void MDIForm1::closeEvent(QCloseEvent* event)
 {
+    if (help_)
+        help_->close();
     mdi_->closeAllSubWindows();
     if (!mdi_->subWindowList().isEmpty()) {
         // A window refused to close (it shows why); the program goes on.

@@ -4,19 +4,24 @@
 // printer setup. It keeps one instance of each kind of child window.
 
 #include "common/windowregistry.h"
+#include "shell/helpbrowser.h"
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPixmap>
 #include <QPointer>
+#include <QUrl>
 
 class QMdiArea;
 class QMdiSubWindow;
 class QAction;
+class QPrinter;
 
 namespace kestrel {
 
 class ReportEngine;
 class ChildWindow;
+
 
 /// The version of this build: 1.1.0, shown as "1.01.000"; its disclaimer number is 110.
 struct ProgramVersion {
@@ -36,6 +41,32 @@ class MDIForm1 : public QMainWindow {
 public:
     explicit MDIForm1(const WindowRegistry& registry, QWidget* parent = nullptr);
     ~MDIForm1() override;
+
+    /// The start-up after the window is created: background picture, caption, show,
+    /// ResetSession, the database paths, the About window when ViewAbout is set, and the
+    /// disclaimer when this version is newer than the one last accepted. Returns false when
+    /// the disclaimer was declined: the main window is then closed and the program ends.
+    bool startUp();
+
+    /// The version number of the disclaimer check: the digits of major, minor and revision
+    /// read as one number (1.5.3 gives 153). A stored Var1 that is empty or not a number
+    /// counts as 0.
+    static long long disclaimerNumber(const QString& digits);
+
+    /// Opens frmAbout centred across and a quarter down the main window.
+    ChildWindow* showAbout();
+    /// Opens the help viewer (a window of its own).
+    HelpBrowser* showHelp();
+    HelpBrowser* helpBrowser() const { return help_; }
+    /// "&Printer Setup": Qt's printer dialog; cancel or errors leave the printer as it was.
+    void printerSetup();
+    /// "&MS-Calculator": starts the first desktop calculator found on the machine.
+    void startDesktopCalculator();
+    /// The programs tried by "&MS-Calculator", in order.
+    static QStringList desktopCalculators();
+    /// "Video Lectures": asks the desktop to open the video-lectures page.
+    void openVideoLectures();
+    static QUrl videoLecturesUrl();
 
     /// The caption: "Kestrel 2019 Ver: " + version + two blanks + the maker's notice.
     static QString captionFor(const ProgramVersion& version);
@@ -63,6 +94,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildMenus();
@@ -70,8 +102,14 @@ private:
     void onSubWindowActivated(QMdiSubWindow* frame);
     QMdiSubWindow* liveFrame(const QString& kind) const;
 
-    const WindowRegistry& registry_;
+    void loadBackground();
+    void updateBackground();
+
+    WindowRegistry registry_;
     QMdiArea* mdi_;
+    QPixmap background_;
+    QPointer<HelpBrowser> help_;
+    QPrinter* printer_ = nullptr;
     ReportEngine* rptMainPrint_;
     QHash<QString, QPointer<QMdiSubWindow>> open_;
     QHash<QString, QAction*> actions_;
