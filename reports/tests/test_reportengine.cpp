@@ -462,6 +462,37 @@ private Q_SLOTS:
         QVERIFY(preview.isNull());
     }
 
+    void theEngineReadsTheDataFolder()
+    {
+        // An installed program keeps the templates in the application folder and the
+        // databases in the user's data folder; the engine reads what the store wrote there.
+        ReportTestFolder folder;
+        QTemporaryDir data;
+        QVERIFY(QFile::copy(folder.databasePath(), data.filePath(QStringLiteral("Zidazura.mdb"))));
+        setDataFolder(data.path());
+        session().ReportDbPath = data.filePath(QStringLiteral("Zidazura.mdb"));
+        writeStatement(QStringLiteral("In the data folder"), 1, 0, QString());
+        const bool printed = PrintReport(QStringLiteral("statement"), std::nullopt, 0);
+        setDataFolder(QString());
+        QVERIFY(printed);
+        QVERIFY(pageTexts(*mainReportEngine().lastLayout()).first().contains(QLatin1String("In the data folder")));
+        mainReportEngine().lastPreview()->close();
+    }
+
+    void aPrinterChosenInPrinterSetupIsUsed()
+    {
+        ReportTestFolder folder;
+        writeStatement(QStringLiteral("A"), 1, 0, QString());
+        ReportEngine engine;
+        engine.setProperty("printerName", QStringLiteral("Kestrel No Such Printer"));  // as Printer Setup sets it
+        QCOMPARE(engine.PrinterName, QStringLiteral("Kestrel No Such Printer"));
+        engine.ReportFileName = folder.file(QStringLiteral("statement.rpt"));
+        engine.Destination = 1;
+        QVERIFY(!engine.run());
+        QVERIFY2(engine.errorText().contains(QLatin1String("\"Kestrel No Such Printer\" is not installed")),
+                 qPrintable(engine.errorText()));
+    }
+
     void landscapeReportsAreWide()
     {
         ReportTestFolder folder;
