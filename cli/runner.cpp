@@ -205,17 +205,52 @@ void flattenJson(const QJsonValue& value, const QString& prefix, QList<QPair<QSt
     }
 }
 
-QJsonObject recordFromCsv(const QStringList& keys, const QStringList& cells)
+namespace {
+
+// The header of a CSV file, split once: most columns are plain keys, put straight into the
+// record; only dotted keys go through the tree.
+struct CsvHeader {
+    QStringList keys;
+    QList<QStringList> parts;
+    bool anyNested = false;
+
+    explicit CsvHeader(const QStringList& header) : keys(header)
+    {
+        for (const QString& key : header) {
+            parts << key.split(QLatin1Char('.'));
+            anyNested = anyNested || parts.last().size() > 1;
+        }
+    }
+};
+
+QJsonObject recordFromCsv(const CsvHeader& header, const QStringList& cells)
 {
+    if (!header.anyNested) {
+        QJsonObject record;
+        for (qsizetype i = 0; i < header.keys.size(); ++i) {
+            if (i >= cells.size() || header.keys[i].isEmpty() || cells[i].trimmed().isEmpty())
+                continue;
+            if (record.contains(header.keys[i]))
+                throw InputError(QStringLiteral("%1: the column is given twice").arg(header.keys[i]));
+            record.insert(header.keys[i], csvValue(cells[i]));
+        }
+        return record;
+    }
     KeyNode root;
-    for (qsizetype i = 0; i < keys.size(); ++i) {
-        const QString cell = i < cells.size() ? cells[i] : QString();
-        if (cell.trimmed().isEmpty() || keys[i].isEmpty())
+    for (qsizetype i = 0; i < header.keys.size(); ++i) {
+        if (i >= cells.size() || header.keys[i].isEmpty() || cells[i].trimmed().isEmpty())
             continue;
-        insertPath(root, keys[i].split(QLatin1Char('.')), csvValue(cell), keys[i]);
+        insertPath(root, header.parts[i], csvValue(cells[i]), header.keys[i]);
     }
     const QJsonValue record = toJson(root, QString());
     return record.isObject() ? record.toObject() : QJsonObject();
+}
+
+}  // namespace
+
+QJsonObject recordFromCsv(const QStringList& keys, const QStringList& cells)
+{
+    return recordFromCsv(CsvHeader(keys), cells);
 }
 
 QList<CsvRow> parseCsv(const QByteArray& bytes, QString* error)
@@ -330,6 +365,7 @@ RunOutput runRecords(const Calculator& calculator, InputFormat format, const QBy
             keys << key.trimmed();
         return keys;
     }();
+    const CsvHeader csvHeader(header);
     QList<QList<QPair<QString, QJsonValue>>> flatResults;
     QStringList resultColumns;
     QHash<QString, int> columnIndex;
@@ -342,7 +378,7 @@ RunOutput runRecords(const Calculator& calculator, InputFormat format, const QBy
             result = inputErrorRecord(QStringLiteral("the row has more cells than the header"), row.line);
         } else {
             try {
-                result = calculateRecord(calculator, recordFromCsv(header, row.cells), row.line, context);
+                result = calculateRecord(calculator, recordFromCsv(csvHeader, row.cells), row.line, context);
             } catch (const InputError& error) {
                 result = inputErrorRecord(error.message(), row.line);
             }
