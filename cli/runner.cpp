@@ -9,6 +9,7 @@
 #include <QTextStream>
 
 #include <cmath>
+#include <map>
 #include <cstdio>
 
 namespace kestrel::cli {
@@ -102,41 +103,57 @@ QJsonValue csvValue(const QString& cell)
     return cell;
 }
 
-// Puts a value at a dotted path into a JSON value (objects for names, lists for numbers).
-void insertPath(QJsonValue& target, const QStringList& parts, int index, const QJsonValue& value, const QString& key)
+// The record of a CSV row as a tree of its dotted keys: names become objects, numbers lists.
+struct KeyNode {
+    QJsonValue leaf;
+    bool hasLeaf = false;
+    std::map<QString, KeyNode> children;
+};
+
+void insertPath(KeyNode& node, const QStringList& parts, const QJsonValue& value, const QString& key)
 {
-    if (index == parts.size()) {
-        if (!target.isUndefined() && !target.isNull())
-            throw InputError(QStringLiteral("%1: the column is given twice").arg(key));
-        target = value;
-        return;
-    }
-    const QString& part = parts[index];
-    bool isIndex = false;
-    const int position = part.toInt(&isIndex);
-    if (isIndex && position >= 0 && position < 100000) {
-        if (target.isUndefined() || target.isNull())
-            target = QJsonArray();
-        if (!target.isArray())
+    KeyNode* current = &node;
+    for (const QString& part : parts) {
+        if (current->hasLeaf)
             throw InputError(QStringLiteral("%1: the column does not fit the other columns").arg(key));
-        QJsonArray array = target.toArray();
-        while (array.size() <= position)
-            array.append(QJsonValue());
-        QJsonValue child = array.at(position);
-        insertPath(child, parts, index + 1, value, key);
-        array[position] = child;
-        target = array;
-    } else {
-        if (target.isUndefined() || target.isNull())
-            target = QJsonObject();
-        if (!target.isObject())
-            throw InputError(QStringLiteral("%1: the column does not fit the other columns").arg(key));
-        QJsonObject object = target.toObject();
-        QJsonValue child = object.value(part);
-        insertPath(child, parts, index + 1, value, key);
-        object.insert(part, child);
-        target = object;
+        current = &current->children[part];
     }
+    if (current->hasLeaf)
+        throw InputError(QStringLiteral("%1: the column is given twice").arg(key));
+    if (!current->children.empty())
+        throw InputError(QStringLiteral("%1: the column does not fit the other columns").arg(key));
+    current->leaf = value;
+    current->hasLeaf = true;
+}
+
+QJsonValue toJson(const KeyNode& node, const QString& path)
+{
+    if (node.hasLeaf)
+        return node.leaf;
+    bool allIndices = !node.children.empty();
+    int highest = -1;
+    for (const auto& [name, child] : node.children) {
+        (void)child;
+        bool isIndex = false;
+        const int index = name.toInt(&isIndex);
+        if (!isIndex || index < 0 || index >= 100000) {
+            allIndices = false;
+            break;
+        }
+        highest = std::max(highest, index);
+    }
+    if (allIndices) {
+        QJsonArray array;
+        for (int i = 0; i <= highest; ++i) {
+            const auto it = node.children.find(QString::number(i));
+            array.append(it == node.children.end() ? QJsonValue() : toJson(it->second, path));
+        }
+        return array;
+    }
+    QJsonObject object;
+    for (const auto& [name, child] : node.children)
+        object.insert(name, toJson(child, path.isEmpty() ? name : path + QLatin1Char('.') + name));
+    return object;
 }
 
 QString usage()
@@ -188,16 +205,52 @@ void flattenJson(const QJsonValue& value, const QString& prefix, QList<QPair<QSt
     }
 }
 
+namespace {
+
+// The header of a CSV file, split once: most columns are plain keys, put straight into the
+// record; only dotted keys go through the tree.
+struct CsvHeader {
+    QStringList keys;
+    QList<QStringList> parts;
+    bool anyNested = false;
+
+    explicit CsvHeader(const QStringList& header) : keys(header)
+    {
+        for (const QString& key : header) {
+            parts << key.split(QLatin1Char('.'));
+            anyNested = anyNested || parts.last().size() > 1;
+        }
+    }
+};
+
+QJsonObject recordFromCsv(const CsvHeader& header, const QStringList& cells)
+{
+    if (!header.anyNested) {
+        QJsonObject record;
+        for (qsizetype i = 0; i < header.keys.size(); ++i) {
+            if (i >= cells.size() || header.keys[i].isEmpty() || cells[i].trimmed().isEmpty())
+                continue;
+            if (record.contains(header.keys[i]))
+                throw InputError(QStringLiteral("%1: the column is given twice").arg(header.keys[i]));
+            record.insert(header.keys[i], csvValue(cells[i]));
+        }
+        return record;
+    }
+    KeyNode root;
+    for (qsizetype i = 0; i < header.keys.size(); ++i) {
+        if (i >= cells.size() || header.keys[i].isEmpty() || cells[i].trimmed().isEmpty())
+            continue;
+        insertPath(root, header.parts[i], csvValue(cells[i]), header.keys[i]);
+    }
+    const QJsonValue record = toJson(root, QString());
+    return record.isObject() ? record.toObject() : QJsonObject();
+}
+
+}  // namespace
+
 QJsonObject recordFromCsv(const QStringList& keys, const QStringList& cells)
 {
-    QJsonValue record = QJsonObject();
-    for (qsizetype i = 0; i < keys.size(); ++i) {
-        const QString cell = i < cells.size() ? cells[i] : QString();
-        if (cell.trimmed().isEmpty() || keys[i].isEmpty())
-            continue;
-        insertPath(record, keys[i].split(QLatin1Char('.')), 0, csvValue(cell), keys[i]);
-    }
-    return record.toObject();
+    return recordFromCsv(CsvHeader(keys), cells);
 }
 
 QList<CsvRow> parseCsv(const QByteArray& bytes, QString* error)
@@ -312,8 +365,10 @@ RunOutput runRecords(const Calculator& calculator, InputFormat format, const QBy
             keys << key.trimmed();
         return keys;
     }();
+    const CsvHeader csvHeader(header);
     QList<QList<QPair<QString, QJsonValue>>> flatResults;
     QStringList resultColumns;
+    QHash<QString, int> columnIndex;
     for (qsizetype r = 1; r < rows.size(); ++r) {
         const CsvRow& row = rows[r];
         QJsonObject result;
@@ -323,7 +378,7 @@ RunOutput runRecords(const Calculator& calculator, InputFormat format, const QBy
             result = inputErrorRecord(QStringLiteral("the row has more cells than the header"), row.line);
         } else {
             try {
-                result = calculateRecord(calculator, recordFromCsv(header, row.cells), row.line, context);
+                result = calculateRecord(calculator, recordFromCsv(csvHeader, row.cells), row.line, context);
             } catch (const InputError& error) {
                 result = inputErrorRecord(error.message(), row.line);
             }
@@ -335,8 +390,10 @@ RunOutput runRecords(const Calculator& calculator, InputFormat format, const QBy
         flattenJson(result, QString(), flat);
         for (const auto& [key, value] : flat) {
             (void)value;
-            if (!resultColumns.contains(key))
+            if (!columnIndex.contains(key)) {
+                columnIndex.insert(key, static_cast<int>(resultColumns.size()));
                 resultColumns << key;
+            }
         }
         flatResults << flat;
     }
@@ -351,11 +408,10 @@ RunOutput runRecords(const Calculator& calculator, InputFormat format, const QBy
         const QStringList& cells = rows[r].cells;
         for (qsizetype i = 0; i < header.size(); ++i)
             line << csvCell(i < cells.size() ? cells[i] : QString());
-        QHash<QString, QJsonValue> byKey;
+        QStringList resultCells(resultColumns.size());
         for (const auto& [key, value] : flatResults[r - 1])
-            byKey.insert(key, value);
-        for (const QString& key : resultColumns)
-            line << csvCell(jsonScalarText(byKey.value(key)));
+            resultCells[columnIndex.value(key)] = csvCell(jsonScalarText(value));
+        line << resultCells;
         text += line.join(QLatin1Char(',')) + QLatin1Char('\n');
     }
     output.text = text.toUtf8();

@@ -16,8 +16,15 @@ double roundHalfEven(double value)
 {
     if (!std::isfinite(value))
         return value;
-    if (std::fabs(value) < 1e15)
+    if (std::fabs(value) < 1e15) {
+        // Away from a half the decimal view cannot change the answer: decide at once. Below
+        // 1e9 a double carries at least six decimals, so 1e-5 is well clear of its noise.
+        const double down = std::floor(value);
+        const double diff = value - down;
+        if (std::fabs(value) < 1e9 && std::fabs(diff - 0.5) > 1e-5)
+            return diff < 0.5 ? down : down + 1.0;
         return roundHalfEven(value, 0);
+    }
     // std::nearbyint follows the current rounding mode, which is round-to-nearest-even
     // unless somebody changed it; do the tie test by hand so the rule never depends on it.
     const double down = std::floor(value);

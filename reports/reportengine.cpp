@@ -80,7 +80,7 @@ bool ReportEngine::run()
         return false;
     QString error;
     const std::optional<report::ReportData> data =
-        report::loadReportData(applicationFile(QStringLiteral("Zidazura.mdb")), *parsed, &error);
+        report::loadReportData(dataFile(kReportDatabase), *parsed, &error);
     if (!data) {
         errorText_ = QStringLiteral("Report file %1, %2").arg(parsed->fileName, error);
         if (!error.startsWith(QLatin1String("line ")))

@@ -1,8 +1,9 @@
 #pragma once
 // The report engine (rptMainPrint): one instance for the whole program, owned by the main
 // window. It keeps the last values set on it until they are set again. Running it lays a
-// template out from the table that the template names, in Zidazura.mdb of the application
-// folder, and either shows the preview window (destination 0: page navigation, zoom, print
+// template out from the table that the template names, in Zidazura.mdb of the data folder
+// (common/apppaths.h: the application folder, or an installed program's user copy, the
+// same file that session().ReportDbPath names), and either shows the preview window (destination 0: page navigation, zoom, print
 // and the export "suitcase" button) or prints to the default printer without a preview
 // (destination 1). The call returns at once; the preview stays open beside the calculator.
 //
@@ -30,6 +31,8 @@ struct ReportLayout;
 
 class ReportEngine : public QObject {
     Q_OBJECT
+    /// The printer chosen under File, Printer Setup (PrinterName).
+    Q_PROPERTY(QString printerName MEMBER PrinterName)
 public:
     explicit ReportEngine(QObject* parent = nullptr);
     ~ReportEngine() override;

@@ -8,6 +8,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <map>
@@ -955,7 +956,7 @@ QString formatValue(const QVariant& value, FieldType type, const ValueFormat& fo
     const double v = *number;
     switch (format.kind) {
     case ValueFormat::Kind::Plain:
-        if (type == FieldType::Single && std::isfinite(v))
+        if (type == FieldType::Single && std::isfinite(v) && std::fabs(v) <= static_cast<double>(FLT_MAX))
             return shortestSingle(v);
         if (value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int)
             return QString::number(value.toLongLong());

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -191,6 +192,7 @@ ReportPreview::ReportPreview(report::ReportLayout layout, const QString& title, 
     scroll_->setWidget(holder);
     scroll_->setWidgetResizable(true);
     top->addWidget(scroll_, 1);
+    scroll_->viewport()->installEventFilter(this);
 
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("lblStatus"));
@@ -298,8 +300,10 @@ void ReportPreview::setZoomChoice(int index)
 
 void ReportPreview::refresh()
 {
-    if (layout_.pages.isEmpty())
+    // A new page image can show or hide a scroll bar, which resizes the view again.
+    if (layout_.pages.isEmpty() || refreshing_)
         return;
+    const QScopedValueRollback<bool> guard(refreshing_, true);
     const double pagePixelsWide = layout_.pageSize.width() * 96.0 / 72.0;
     const double pagePixelsHigh = layout_.pageSize.height() * 96.0 / 72.0;
     const QSize viewport = scroll_->viewport()->size();
@@ -326,11 +330,12 @@ void ReportPreview::updateControls()
     pageBox_->setValue(page_ + 1);
 }
 
-void ReportPreview::resizeEvent(QResizeEvent* event)
+bool ReportPreview::eventFilter(QObject* watched, QEvent* event)
 {
-    QWidget::resizeEvent(event);
-    if (mode_ != ZoomMode::Fixed)
+    // Fit width and whole page follow the size of the view, once the layout has given it.
+    if (watched == scroll_->viewport() && event->type() == QEvent::Resize && mode_ != ZoomMode::Fixed)
         refresh();
+    return QWidget::eventFilter(watched, event);
 }
 
 void ReportPreview::keyPressEvent(QKeyEvent* event)

@@ -48,7 +48,7 @@ public Q_SLOTS:
     void printReport();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -64,6 +64,7 @@ private:
     int page_ = 0;
     ZoomMode mode_ = ZoomMode::FitWidth;
     double zoom_ = 1.0;
+    bool refreshing_ = false;
 
     QToolButton* first_ = nullptr;
     QToolButton* previous_ = nullptr;

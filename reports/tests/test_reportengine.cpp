@@ -11,6 +11,10 @@
 #include "reports/tests/reportfixture.h"
 #include "tests/support/testsupport.h"
 
+#include <QComboBox>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QDir>
 #include <QFile>
 #include <QPdfDocument>
@@ -458,6 +462,37 @@ private Q_SLOTS:
         QVERIFY(preview.isNull());
     }
 
+    void theEngineReadsTheDataFolder()
+    {
+        // An installed program keeps the templates in the application folder and the
+        // databases in the user's data folder; the engine reads what the store wrote there.
+        ReportTestFolder folder;
+        QTemporaryDir data;
+        QVERIFY(QFile::copy(folder.databasePath(), data.filePath(QStringLiteral("Zidazura.mdb"))));
+        setDataFolder(data.path());
+        session().ReportDbPath = data.filePath(QStringLiteral("Zidazura.mdb"));
+        writeStatement(QStringLiteral("In the data folder"), 1, 0, QString());
+        const bool printed = PrintReport(QStringLiteral("statement"), std::nullopt, 0);
+        setDataFolder(QString());
+        QVERIFY(printed);
+        QVERIFY(pageTexts(*mainReportEngine().lastLayout()).first().contains(QLatin1String("In the data folder")));
+        mainReportEngine().lastPreview()->close();
+    }
+
+    void aPrinterChosenInPrinterSetupIsUsed()
+    {
+        ReportTestFolder folder;
+        writeStatement(QStringLiteral("A"), 1, 0, QString());
+        ReportEngine engine;
+        engine.setProperty("printerName", QStringLiteral("Kestrel No Such Printer"));  // as Printer Setup sets it
+        QCOMPARE(engine.PrinterName, QStringLiteral("Kestrel No Such Printer"));
+        engine.ReportFileName = folder.file(QStringLiteral("statement.rpt"));
+        engine.Destination = 1;
+        QVERIFY(!engine.run());
+        QVERIFY2(engine.errorText().contains(QLatin1String("\"Kestrel No Such Printer\" is not installed")),
+                 qPrintable(engine.errorText()));
+    }
+
     void landscapeReportsAreWide()
     {
         ReportTestFolder folder;
@@ -493,10 +528,19 @@ private Q_SLOTS:
         const double zoomed = preview->zoomFactor();
         preview->findChild<QToolButton*>(QStringLiteral("cmdZoomOut"))->click();
         QVERIFY(preview->zoomFactor() < zoomed);
+        // Fit width follows the window: the page fills the view without a sideways scroll.
+        preview->findChild<QComboBox*>(QStringLiteral("cboZoom"))->setCurrentIndex(0);
+        preview->resize(700, 600);
+        QTest::qWait(50);
+        const auto* view = preview->findChild<QScrollArea*>(QStringLiteral("scrPages"));
+        QVERIFY(view->horizontalScrollBar()->maximum() == 0);
+        QVERIFY(preview->findChild<QLabel*>(QStringLiteral("lblPageImage"))->width() > view->viewport()->width() - 60);
         const QString folderForPictures = qEnvironmentVariable("KESTREL_SNAPSHOT_DIR");
         if (!folderForPictures.isEmpty()) {
             preview->resize(820, 900);
+            preview->findChild<QComboBox*>(QStringLiteral("cboZoom"))->setCurrentIndex(0);  // fit width
             preview->findChild<QToolButton*>(QStringLiteral("cmdFirstPage"))->click();
+            QTest::qWait(50);
             preview->grab().save(QDir(folderForPictures).filePath(QStringLiteral("preview-window.png")));
             snapshot(QStringLiteral("schedule"));
         }
