@@ -266,6 +266,65 @@ INSERT INTO "merlin" DEFAULT VALUES;
 
 
 -- ===== Salary package printout: SalPackage =====
+-- One record, written by the four package windows (Kestrel.rpt: backward, Ospreyrp.rpt:
+-- forward). Amounts are rand of the window's period; PMems counts beneficiaries (monthly)
+-- or beneficiary-months (annual).
+CREATE TABLE "SalPackage" (
+  "MonAnn" TEXT,
+  "TPName" TEXT,
+  "TPAge" DOUBLE,
+  "MonAnnSal" TEXT,
+  "NetMonSal" DOUBLE,
+  "CostToComp" DOUBLE,
+  "CompCar" DOUBLE,
+  "CompCarCC" DOUBLE,
+  "TravAll" DOUBLE,
+  "TravAllCC" DOUBLE,
+  "MedAidCont" DOUBLE,
+  "MedAidContCC" DOUBLE,
+  "PMems" DOUBLE,
+  "AddBens" DOUBLE,
+  "TaxFreeMedPrint" DOUBLE,
+  "OtherTaxFB" DOUBLE,
+  "OtherTaxFBCC" DOUBLE,
+  "PenDeduct" DOUBLE,
+  "PenDeductCC" DOUBLE,
+  "ProvDeduct" DOUBLE,
+  "ProvDeductCC" DOUBLE,
+  "RADirective" TEXT,
+  "RADeduct" DOUBLE,
+  "MedDeduct" DOUBLE,
+  "UIFCont" DOUBLE,
+  "UIFContCC" DOUBLE,
+  "SkillLevy" DOUBLE,
+  "TaxDue" DOUBLE,
+  "TaxCredit" DOUBLE,
+  "TaxDeduct" DOUBLE,
+  "PrinMembers" TEXT,
+  "BenMembers" TEXT,
+  "OEXPTXT" TEXT,
+  "ODedTxt0" TEXT,
+  "ODedTxt1" TEXT,
+  "ODedTxt2" TEXT,
+  "ODedTxt3" TEXT,
+  "ODedR0" TEXT,
+  "ODedR1" TEXT,
+  "ODedR2" TEXT,
+  "ODedR3" TEXT,
+  "ODedNum0" DOUBLE,
+  "ODedNum1" DOUBLE,
+  "ODedNum2" DOUBLE,
+  "ODedNum3" DOUBLE,
+  "ODedNumCC0" DOUBLE,
+  "ODedNumCC1" DOUBLE,
+  "ODedNumCC2" DOUBLE,
+  "ODedNumCC3" DOUBLE,
+  "GSal" DOUBLE,
+  "TotCostComp" DOUBLE,
+  "PlusCompCar1" TEXT,
+  "PlusCompCar2" TEXT
+);
+INSERT INTO "SalPackage" DEFAULT VALUES;
 
 -- ===== Vehicle printouts: traveldeduction, compcar =====
 
