@@ -1,5 +1,8 @@
 #include "common/childwindow.h"
 
+#include "common/fields.h"
+
+#include <QApplication>
 #include <QMdiSubWindow>
 
 namespace kestrel {
@@ -14,4 +17,12 @@ void ChildWindow::closeWindow()
         close();
 }
 
-}  // namespace kestrel
+bool ChildWindow::commitEditing()
+{
+    entryRefused_ = false;
+    if (auto* field = qobject_cast<EntryField*>(QApplication::focusWidget()); field && isAncestorOf(field))
+        field->commit();
+    return !entryRefused_;
+}
+
+} // namespace kestrel

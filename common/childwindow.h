@@ -18,6 +18,16 @@ public:
     /// Closes the window: the child frame that holds it inside the main window, or the
     /// window itself when it stands alone (tests).
     void closeWindow();
+
+protected:
+    /// Commits the entry field being edited in this window, as leaving it would, so that a
+    /// command sees every entry checked. Returns false when the window refused the entry
+    /// (its handlers of the field's rejection signals call markEntryRefused()).
+    bool commitEditing();
+    void markEntryRefused() { entryRefused_ = true; }
+
+private:
+    bool entryRefused_ = false;
 };
 
-}  // namespace kestrel
+} // namespace kestrel

@@ -30,7 +30,7 @@ DailyBalanceState& daily()
     return session().dailyBalance;
 }
 
-}  // namespace
+} // namespace
 
 DailyBalanceWindow::DailyBalanceWindow(QWidget* parent) : ChildWindow(parent)
 {
@@ -145,14 +145,14 @@ DailyBalanceWindow::DailyBalanceWindow(QWidget* parent) : ChildWindow(parent)
             [this](DateField::Rejection reason) { onDateRejected(true, reason == DateField::Rejection::Invalid); });
     connect(dtEndDate_, &DateField::rejected, this,
             [this](DateField::Rejection reason) { onDateRejected(false, reason == DateField::Rejection::Invalid); });
-    connect(numCapital_, &NumberField::outOfRange, this, [this] { refused_ = true; });
+    connect(numCapital_, &NumberField::outOfRange, this, [this] { markEntryRefused(); });
     connect(numRate_, &NumberField::outOfRange, this, [this](double rejected) {
         // The rate spin runs up to 50 %; a rate it set stays until the user types another.
         // The field has put back its last accepted value: when that is the one refused,
         // nothing was typed.
         if (rejected == numRate_->value())
             return;
-        refused_ = true;
+        markEntryRefused();
         refuseEntry(numRate_, dailyBalanceRateMessage(), QStringLiteral("Incorrect Interest Rate!"));
     });
 
@@ -234,7 +234,7 @@ void DailyBalanceWindow::setDateLimits(bool forStart)
 
 void DailyBalanceWindow::onDateRejected(bool isStart, bool invalid)
 {
-    refused_ = true;
+    markEntryRefused();
     DateField* field = isStart ? dtStartDate_ : dtEndDate_;
     if (invalid) {
         refuseEntry(field, invalidDateMessage(), QStringLiteral("INVALID DATE"));
@@ -289,21 +289,8 @@ void DailyBalanceWindow::onPrint()
         return;
     }
     BusyCursor busy;
-    const QString error = writeDailyBalanceRecord(session().ReportDbPath, inputs(), result_);
-    if (!error.isEmpty()) {
-        showReportError(error);
-        return;
-    }
-    setReportFile(kDailyBalanceReport);
-    fraPrint_->showInFront();
+    offerPrintChoice(writeDailyBalanceRecord(session().ReportDbPath, inputs(), result_), kDailyBalanceReport,
+                     fraPrint_);
 }
 
-bool DailyBalanceWindow::commitEditing()
-{
-    refused_ = false;
-    if (auto* field = qobject_cast<EntryField*>(QApplication::focusWidget()); field && isAncestorOf(field))
-        field->commit();
-    return !refused_;
-}
-
-}  // namespace kestrel
+} // namespace kestrel

@@ -32,7 +32,6 @@ private:
     void onPrint();
     void onDateRejected(bool isStart, bool invalid);
     void setDateLimits(bool forStart);
-    bool commitEditing();
     DailyBalanceInputs inputs() const;
 
     NumberField* numCapital_ = nullptr;
@@ -49,7 +48,6 @@ private:
     PrintChoicePanel* fraPrint_ = nullptr;
 
     DailyBalanceResult result_;
-    bool refused_ = false;
 };
 
 }  // namespace kestrel

@@ -1,5 +1,7 @@
 #include "finance/financereports.h"
 
+#include "common/printchoicepanel.h"
+
 #include "common/apppaths.h"
 #include "reports/reportengine.h"
 #include "reports/reportstore.h"
@@ -16,7 +18,7 @@ QString closeStore(ReportStore& store)
     return store.Close() ? QString() : store.errorText();
 }
 
-}  // namespace
+} // namespace
 
 QString loanReportStem(LoanMode mode, bool withSchedule)
 {
@@ -155,8 +157,7 @@ QString writeLoanComparisonRecord(const QString& databasePath, double amount, fl
     return closeStore(store);
 }
 
-QString writeDailyBalanceRecord(const QString& databasePath, const DailyBalanceInputs& in,
-                                const DailyBalanceResult& r)
+QString writeDailyBalanceRecord(const QString& databasePath, const DailyBalanceInputs& in, const DailyBalanceResult& r)
 {
     ReportStore store(databasePath);
     Recordset rs = store.OpenRecordset(QStringLiteral("DailyBal"));
@@ -193,4 +194,14 @@ void setReportFile(const QString& stem)
     mainReportEngine().ReportFileName = applicationFile(stem + QStringLiteral(".rpt"));
 }
 
-}  // namespace kestrel
+void offerPrintChoice(const QString& storeError, const QString& stem, PrintChoicePanel* panel)
+{
+    if (!storeError.isEmpty()) {
+        showReportError(storeError);
+        return;
+    }
+    setReportFile(stem);
+    panel->showInFront();
+}
+
+} // namespace kestrel

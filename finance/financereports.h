@@ -19,6 +19,8 @@
 
 namespace kestrel {
 
+class PrintChoicePanel;
+
 /// The schedule that a loan printout includes.
 enum class LoanPrintSchedule { None, Annual, Monthly };
 
@@ -35,7 +37,7 @@ struct LoanPrintout {
     double period = 0;
     double rate = 0;
     double repayment = 0;
-    bool financeChargesShown = false;  ///< the totals are shown in the window
+    bool financeChargesShown = false; ///< the totals are shown in the window
     LoanPrintSchedule schedule = LoanPrintSchedule::None;
 };
 
@@ -74,4 +76,9 @@ QString writeInflationRecord(const QString& databasePath, double presentCost, do
 /// their table when "&Print" is pressed name their report there and then).
 void setReportFile(const QString& stem);
 
-}  // namespace kestrel
+/// The first order of printing, once the window has written its record: a store error is
+/// shown and nothing is offered; otherwise the report file is set on the engine and the
+/// print-choice panel brought to the front, where the choice only sets the destination.
+void offerPrintChoice(const QString& storeError, const QString& stem, PrintChoicePanel* panel);
+
+} // namespace kestrel

@@ -30,7 +30,7 @@ InflationState& inflation()
     return session().inflation;
 }
 
-}  // namespace
+} // namespace
 
 InflationWindow::InflationWindow(QWidget* parent) : ChildWindow(parent)
 {
@@ -56,8 +56,8 @@ InflationWindow::InflationWindow(QWidget* parent) : ChildWindow(parent)
     numInflaRate_->setObjectName(QStringLiteral("numInflaRate"));
     numInflaRate_->setRange(-5, 40);
     numInflaRate_->setFixedWidth(70);
-    for (NumberField* field : {static_cast<NumberField*>(numPresCost_), static_cast<NumberField*>(numPeriod_),
-                               numInflaRate_}) {
+    for (NumberField* field :
+         {static_cast<NumberField*>(numPresCost_), static_cast<NumberField*>(numPeriod_), numInflaRate_}) {
         field->setZeroWhenEmptyOnLeave(true);
         setInputStyle(field);
     }
@@ -129,13 +129,13 @@ InflationWindow::InflationWindow(QWidget* parent) : ChildWindow(parent)
             [](double v) { inflation().presentCost = roundHalfEven(v); });
     connect(numPeriod_, &NumberField::valueChanged, this, [](double v) { inflation().period = roundHalfEven(v); });
     connect(numInflaRate_, &NumberField::valueChanged, this, [](double v) { inflation().rate = v; });
-    connect(numPresCost_, &NumberField::outOfRange, this, [this] { refused_ = true; });
+    connect(numPresCost_, &NumberField::outOfRange, this, [this] { markEntryRefused(); });
     connect(numPeriod_, &NumberField::outOfRange, this, [this] {
-        refused_ = true;
+        markEntryRefused();
         refuseEntry(numPeriod_, inflationPeriodMessage(), QStringLiteral("Incorrect Period!"));
     });
     connect(numInflaRate_, &NumberField::outOfRange, this, [this] {
-        refused_ = true;
+        markEntryRefused();
         refuseEntry(numInflaRate_, inflationRateMessage(), QStringLiteral("Incorrect Inflation Rate!"));
     });
     connect(spnPeriod_, &SpinButton::stepUp, this, [this] { stepPeriod(true); });
@@ -219,22 +219,9 @@ void InflationWindow::onPrint()
         return;
     }
     BusyCursor busy;
-    const QString error = writeInflationRecord(session().ReportDbPath, s.presentCost, s.period, s.rate,
-                                               {s.futureValue, s.buyingPower, false});
-    if (!error.isEmpty()) {
-        showReportError(error);
-        return;
-    }
-    setReportFile(kInflationReport);
-    fraPrint_->showInFront();
+    offerPrintChoice(writeInflationRecord(session().ReportDbPath, s.presentCost, s.period, s.rate,
+                                          {s.futureValue, s.buyingPower, false}),
+                     kInflationReport, fraPrint_);
 }
 
-bool InflationWindow::commitEditing()
-{
-    refused_ = false;
-    if (auto* field = qobject_cast<EntryField*>(QApplication::focusWidget()); field && isAncestorOf(field))
-        field->commit();
-    return !refused_;
-}
-
-}  // namespace kestrel
+} // namespace kestrel

@@ -29,7 +29,6 @@ private:
     void stepPeriod(bool up);
     void stepRate(bool up);
     void onPrint();
-    bool commitEditing();
 
     WholeField* numPresCost_ = nullptr;
     WholeField* numPeriod_ = nullptr;
@@ -43,7 +42,6 @@ private:
     QPushButton* cmdPrint_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
     PrintChoicePanel* fraPrint_ = nullptr;
-    bool refused_ = false;
 };
 
 }  // namespace kestrel

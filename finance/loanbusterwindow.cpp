@@ -38,7 +38,7 @@ QLabel* columnHeading(const QString& text, QWidget* parent)
     return label;
 }
 
-}  // namespace
+} // namespace
 
 LoanBusterWindow::LoanBusterWindow(QWidget* parent) : ChildWindow(parent)
 {
@@ -85,8 +85,8 @@ LoanBusterWindow::LoanBusterWindow(QWidget* parent) : ChildWindow(parent)
     numXTotInterest_ = amount(QStringLiteral("numXTotInterest"));
     numXTotRepayments_ = amount(QStringLiteral("numXTotRepayments"));
 
-    for (NumberField* field : {static_cast<NumberField*>(numPrincipal_), static_cast<NumberField*>(numPeriod_),
-                               numRate_, numExtra_}) {
+    for (NumberField* field :
+         {static_cast<NumberField*>(numPrincipal_), static_cast<NumberField*>(numPeriod_), numRate_, numExtra_}) {
         field->setZeroWhenEmptyOnLeave(true);
         setInputStyle(field);
     }
@@ -154,17 +154,17 @@ LoanBusterWindow::LoanBusterWindow(QWidget* parent) : ChildWindow(parent)
     connect(numRate_, &NumberField::valueChanged, this, [](double v) { buster().rate = toSingle(v); });
     connect(numExtra_, &NumberField::valueChanged, this, [](double v) { buster().extra = v; });
     connect(numRate_, &NumberField::outOfRange, this, [this] {
-        refused_ = true;
+        markEntryRefused();
         refuseEntry(numRate_, QStringLiteral("The maximum interest rate allowed is 50%"),
                     QStringLiteral("Incorrect Interest Rate!"));
     });
     connect(numPeriod_, &NumberField::outOfRange, this, [this] {
-        refused_ = true;
+        markEntryRefused();
         refuseEntry(numPeriod_, QStringLiteral("The maximum period  allowed is 600 months"),
                     QStringLiteral("Incorrect Period!"));
     });
-    connect(numPrincipal_, &NumberField::outOfRange, this, [this] { refused_ = true; });
-    connect(numExtra_, &NumberField::outOfRange, this, [this] { refused_ = true; });
+    connect(numPrincipal_, &NumberField::outOfRange, this, [this] { markEntryRefused(); });
+    connect(numExtra_, &NumberField::outOfRange, this, [this] { markEntryRefused(); });
 
     connect(cmdCalculate_, &QPushButton::clicked, this, &LoanBusterWindow::onCalculate);
     connect(cmdPrint_, &QPushButton::clicked, this, &LoanBusterWindow::onPrint);
@@ -239,21 +239,7 @@ void LoanBusterWindow::onPrint()
     calculate(true);
     if (!result_.message.isEmpty())
         return;
-    const QString error = writeLoanBusterRecord(session().ReportDbPath, inputs(), result_);
-    if (!error.isEmpty()) {
-        showReportError(error);
-        return;
-    }
-    setReportFile(kLoanBusterReport);
-    fraPrint_->showInFront();
+    offerPrintChoice(writeLoanBusterRecord(session().ReportDbPath, inputs(), result_), kLoanBusterReport, fraPrint_);
 }
 
-bool LoanBusterWindow::commitEditing()
-{
-    refused_ = false;
-    if (auto* field = qobject_cast<EntryField*>(QApplication::focusWidget()); field && isAncestorOf(field))
-        field->commit();
-    return !refused_;
-}
-
-}  // namespace kestrel
+} // namespace kestrel

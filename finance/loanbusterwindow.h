@@ -28,7 +28,6 @@ private:
     void showResults();
     void onCalculate();
     void onPrint();
-    bool commitEditing();
     LoanBusterInputs inputs() const;
 
     NumberField* numPrincipal_ = nullptr;
@@ -52,7 +51,6 @@ private:
 
     short period_ = 0;  ///< the window's own: 0 each time the window opens
     LoanBusterResult result_;
-    bool refused_ = false;
 };
 
 }  // namespace kestrel

@@ -41,7 +41,7 @@ QString tableAmount(double value)
     return formatGrouped(value) + QLatin1Char(' ');
 }
 
-}  // namespace
+} // namespace
 
 LoanComparisonWindow::LoanComparisonWindow(QWidget* parent) : ChildWindow(parent)
 {
@@ -99,8 +99,8 @@ LoanComparisonWindow::LoanComparisonWindow(QWidget* parent) : ChildWindow(parent
         tableWidth += w;
     }
     grdComp_->setFixedSize(tableWidth + 2 * grdComp_->frameWidth(),
-                           grdComp_->horizontalHeader()->sizeHint().height()
-                               + 6 * grdComp_->verticalHeader()->defaultSectionSize() + 2 * grdComp_->frameWidth());
+                           grdComp_->horizontalHeader()->sizeHint().height() +
+                               6 * grdComp_->verticalHeader()->defaultSectionSize() + 2 * grdComp_->frameWidth());
     top->addWidget(grdComp_);
 
     top->addStretch();
@@ -124,11 +124,11 @@ LoanComparisonWindow::LoanComparisonWindow(QWidget* parent) : ChildWindow(parent
     connect(numBondAmount_, &NumberField::valueChanged, this, [](double v) { comparison().amount = v; });
     connect(numRate_, &NumberField::valueChanged, this, [](double v) { comparison().rate = toSingle(v); });
     connect(numRate_, &NumberField::outOfRange, this, [this] {
-        refused_ = true;
+        markEntryRefused();
         refuseEntry(numRate_, QStringLiteral("The maximum interest rate allowed is 50%"),
                     QStringLiteral("Incorrect Interest Rate!"));
     });
-    connect(numBondAmount_, &NumberField::outOfRange, this, [this] { refused_ = true; });
+    connect(numBondAmount_, &NumberField::outOfRange, this, [this] { markEntryRefused(); });
     connect(cmdCalculate_, &QPushButton::clicked, this, [this] {
         if (commitEditing())
             calculate();
@@ -184,21 +184,8 @@ void LoanComparisonWindow::onPrint()
     BusyCursor busy;
     // The printout shows the table of the current entries.
     calculate();
-    const QString error = writeLoanComparisonRecord(session().ReportDbPath, s.amount, s.rate, rows_);
-    if (!error.isEmpty()) {
-        showReportError(error);
-        return;
-    }
-    setReportFile(kLoanComparisonReport);
-    fraPrint_->showInFront();
+    offerPrintChoice(writeLoanComparisonRecord(session().ReportDbPath, s.amount, s.rate, rows_), kLoanComparisonReport,
+                     fraPrint_);
 }
 
-bool LoanComparisonWindow::commitEditing()
-{
-    refused_ = false;
-    if (auto* field = qobject_cast<EntryField*>(QApplication::focusWidget()); field && isAncestorOf(field))
-        field->commit();
-    return !refused_;
-}
-
-}  // namespace kestrel
+} // namespace kestrel

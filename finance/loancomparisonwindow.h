@@ -25,7 +25,6 @@ public:
 private:
     void calculate();
     void onPrint();
-    bool commitEditing();
 
     NumberField* numBondAmount_ = nullptr;
     NumberField* numRate_ = nullptr;
@@ -36,7 +35,6 @@ private:
     PrintChoicePanel* fraPrint_ = nullptr;
 
     std::array<ComparisonRow, 6> rows_{};
-    bool refused_ = false;
 };
 
 }  // namespace kestrel

@@ -340,16 +340,16 @@ void LoansWindow::connectFields()
     connect(numRepayment_, &NumberField::valueChanged, this, [](double v) { loan().repayment = v; });
 
     connect(numRate_, &NumberField::outOfRange, this, [this] {
-        refused_ = true;
+        markEntryRefused();
         refuseEntry(numRate_, kRateMessage, kRateCaption);
     });
     connect(numPeriod_, &NumberField::outOfRange, this, [this] {
-        refused_ = true;
+        markEntryRefused();
         refuseEntry(numPeriod_, kPeriodMessage, kPeriodCaption);
     });
     // The principal and the repayment take no more than their limits, without a message.
-    connect(numPrincipal_, &NumberField::outOfRange, this, [this] { refused_ = true; });
-    connect(numRepayment_, &NumberField::outOfRange, this, [this] { refused_ = true; });
+    connect(numPrincipal_, &NumberField::outOfRange, this, [this] { markEntryRefused(); });
+    connect(numRepayment_, &NumberField::outOfRange, this, [this] { markEntryRefused(); });
 }
 
 // ---------------------------------------------------------------------------------------
@@ -473,14 +473,6 @@ void LoansWindow::fillFinanceCharges()
     const FinanceCharges charges = financeCharges(s.principal, s.period, s.repayment);
     numTotInterest_->setValue(charges.totalInterest);
     numTotRepayments_->setValue(charges.totalRepayments);
-}
-
-bool LoansWindow::commitEditing()
-{
-    refused_ = false;
-    if (auto* field = qobject_cast<EntryField*>(QApplication::focusWidget()); field && isAncestorOf(field))
-        field->commit();
-    return !refused_;
 }
 
 // ---------------------------------------------------------------------------------------

@@ -62,7 +62,6 @@ private:
 
     /// Checks the entry of the focused field as if the user had left it; false when the
     /// field refused it (the command then does nothing).
-    bool commitEditing();
 
     LoanMode mode() const;
 
@@ -99,7 +98,6 @@ private:
     QRadioButton* optAnnual_ = nullptr;
     QRadioButton* optMonthly_ = nullptr;
 
-    bool refused_ = false;
 };
 
 }  // namespace kestrel
