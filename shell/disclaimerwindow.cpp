@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kestrel {
 
 DisclaimerWindow::DisclaimerWindow(QWidget* parent)
@@ -61,7 +63,11 @@ DisclaimerWindow::DisclaimerWindow(QWidget* parent)
     buttons->addWidget(ok_);
     buttons->addWidget(cancel_);
     layout->addLayout(buttons);
-    setFixedWidth(560);
+    // The box's text stands on one line; the paragraphs wrap at the same width, and the
+    // window is as tall as that wrapping needs.
+    const QMargins margins = layout->contentsMargins();
+    const int width = std::max(560, agree_->sizeHint().width() + margins.left() + margins.right());
+    setFixedSize(width, layout->hasHeightForWidth() ? layout->heightForWidth(width) : sizeHint().height());
 
     ok_->setEnabled(false);
     connect(agree_, &QCheckBox::toggled, ok_, &QPushButton::setEnabled);

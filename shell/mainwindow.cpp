@@ -22,7 +22,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QScreen>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace kestrel {
 
@@ -60,10 +63,17 @@ MDIForm1::MDIForm1(const WindowRegistry& registry, QWidget* parent)
     rptMainPrint_->setObjectName(QStringLiteral("rptMainPrint"));
     setMainReportEngine(rptMainPrint_);
     mdi_->setObjectName(QStringLiteral("mdiArea"));
+    // A cascade of many windows can reach beyond a small screen: let the user scroll to it.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
     setWindowTitle(captionFor(kProgramVersion));
     connect(mdi_, &QMdiArea::subWindowActivated, this, &MDIForm1::onSubWindowActivated);
+    // The picture is scaled to the area behind the child windows whenever that changes size.
+    mdi_->viewport()->installEventFilter(this);
     buildMenus();
+    // A size at which every menu of the bar is visible and a calculator fits beside another.
+    resize(kStartSize.boundedTo(screen() ? screen()->availableSize() : kStartSize));
 }
 
 MDIForm1::~MDIForm1()
@@ -115,7 +125,7 @@ void MDIForm1::loadBackground()
 
 void MDIForm1::updateBackground()
 {
-    const QSize area = mdi_->viewport()->size().isEmpty() ? mdi_->size() : mdi_->viewport()->size();
+    const QSize area = mdi_->viewport()->size();
     if (area.isEmpty())
         return;
     QPixmap canvas(area);
@@ -126,17 +136,20 @@ void MDIForm1::updateBackground()
     gradient.setColorAt(1, QColor(12, 22, 38));
     painter.fillRect(canvas.rect(), gradient);
     if (!background_.isNull()) {
+        // Cover the whole area; what does not fit is cut at the right and the bottom, so the
+        // product name at the picture's left stays in view.
         const QPixmap scaled = background_.scaled(area, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
-        painter.drawPixmap((area.width() - scaled.width()) / 2, (area.height() - scaled.height()) / 2, scaled);
+        painter.drawPixmap(0, 0, scaled);
     }
     painter.end();
     mdi_->setBackground(QBrush(canvas));
 }
 
-void MDIForm1::resizeEvent(QResizeEvent* event)
+bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    QMainWindow::resizeEvent(event);
-    updateBackground();
+    if (watched == mdi_->viewport() && event->type() == QEvent::Resize)
+        updateBackground();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 ChildWindow* MDIForm1::showAbout()
@@ -260,10 +273,12 @@ void MDIForm1::buildMenus()
     QMenu* cars = addMenu(QStringLiteral("mnuCarCalcs"), QStringLiteral("&Car Calculations"));
     addEntry(cars, QStringLiteral("mnuCompCar"), QStringLiteral("&Company car"), [this] {
         openWindow(QStringLiteral("frmCompCar"));
-        // Only a main window in its normal state is widened (13 405 twips) and cascaded.
+        // Only a main window in its normal state is widened (to 13 405 twips, and more when the
+        // cascaded company car window needs it) and cascaded; a wider window is never narrowed.
         if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
-            resize(13405 / 15, height());
+            resize(std::max(width(), 13405 / 15), height());
             cascade();
+            widenFor(liveFrame(QStringLiteral("frmCompCar")));
         }
     });
     addEntry(cars, QStringLiteral("mnuCarAll1"), QStringLiteral("Car Allowance"), open(QStringLiteral("frmCarAll1"), true));
@@ -344,6 +359,7 @@ ChildWindow* MDIForm1::openWindow(const QString& kind)
     connect(window, &QWidget::windowTitleChanged, frame, &QWidget::setWindowTitle);
     open_.insert(kind, frame);
     frame->show();
+    keepInside(frame);
     mdi_->setActiveSubWindow(frame);
     return window;
 }
@@ -392,6 +408,29 @@ void MDIForm1::initialiseAll()
 void MDIForm1::cascade()
 {
     mdi_->cascadeSubWindows();
+}
+
+void MDIForm1::widenFor(QMdiSubWindow* frame)
+{
+    if (!frame)
+        return;
+    const int missing = frame->geometry().right() + 1 - mdi_->viewport()->width();
+    if (missing <= 0)
+        return;
+    int wanted = width() + missing;
+    if (screen())
+        wanted = std::min(wanted, screen()->availableSize().width());
+    resize(wanted, height());
+}
+
+void MDIForm1::keepInside(QMdiSubWindow* frame)
+{
+    // New frames are placed by the area; pull one back when its corner would hang outside.
+    const QSize area = mdi_->viewport()->size();
+    QPoint pos = frame->pos();
+    pos.setX(std::max(0, std::min(pos.x(), area.width() - frame->width())));
+    pos.setY(std::max(0, std::min(pos.y(), area.height() - frame->height())));
+    frame->move(pos);
 }
 
 void MDIForm1::onSubWindowActivated(QMdiSubWindow* frame)

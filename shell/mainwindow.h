@@ -94,13 +94,17 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
     void addEntry(QMenu* menu, const QString& name, const QString& caption, const std::function<void()>& command);
     void onSubWindowActivated(QMdiSubWindow* frame);
     QMdiSubWindow* liveFrame(const QString& kind) const;
+    void widenFor(QMdiSubWindow* frame);
+    void keepInside(QMdiSubWindow* frame);
+
+    static constexpr QSize kStartSize{1180, 820};
 
     void loadBackground();
     void updateBackground();

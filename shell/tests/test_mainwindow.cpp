@@ -198,6 +198,13 @@ private Q_SLOTS:
         normal.show();
         normal.menuAction(QStringLiteral("mnuCompCar"))->trigger();
         QCOMPARE(normal.width(), 13405 / 15);
+
+        // A main window that is already wider is not narrowed.
+        MDIForm1 wide(dummyRegistry());
+        wide.resize(1200, 700);
+        wide.show();
+        wide.menuAction(QStringLiteral("mnuCompCar"))->trigger();
+        QCOMPARE(wide.width(), 1200);
     }
 
     void startUpShowsTheDisclaimerForANewerVersion_data()
