@@ -9,6 +9,14 @@ namespace kestrel {
 
 ChildWindow::ChildWindow(QWidget* parent) : QWidget(parent) {}
 
+ChildWindow::~ChildWindow()
+{
+    // The window's own part is gone by now, but its fields are deleted only after this:
+    // the focus leaving a field then must not reach the window's handlers.
+    for (QObject* child : findChildren<QObject*>())
+        child->blockSignals(true);
+}
+
 void ChildWindow::closeWindow()
 {
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))

@@ -9,6 +9,7 @@ class ChildWindow : public QWidget {
     Q_OBJECT
 public:
     explicit ChildWindow(QWidget* parent = nullptr);
+    ~ChildWindow() override;
 
     /// Called each time the window comes to the front (the main window calls it when its
     /// child becomes active; tests call it directly). Windows that show session values

@@ -63,9 +63,6 @@ MDIForm1::MDIForm1(const WindowRegistry& registry, QWidget* parent)
     rptMainPrint_->setObjectName(QStringLiteral("rptMainPrint"));
     setMainReportEngine(rptMainPrint_);
     mdi_->setObjectName(QStringLiteral("mdiArea"));
-    // A cascade of many windows can reach beyond a small screen: let the user scroll to it.
-    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
     setWindowTitle(captionFor(kProgramVersion));
     connect(mdi_, &QMdiArea::subWindowActivated, this, &MDIForm1::onSubWindowActivated);
@@ -276,9 +273,10 @@ void MDIForm1::buildMenus()
         // Only a main window in its normal state is widened (to 13 405 twips, and more when the
         // cascaded company car window needs it) and cascaded; a wider window is never narrowed.
         if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
+            const int chrome = std::max(0, width() - mdi_->viewport()->width());
             resize(std::max(width(), 13405 / 15), height());
             cascade();
-            widenFor(liveFrame(QStringLiteral("frmCompCar")));
+            widenFor(liveFrame(QStringLiteral("frmCompCar")), chrome);
         }
     });
     addEntry(cars, QStringLiteral("mnuCarAll1"), QStringLiteral("Car Allowance"), open(QStringLiteral("frmCarAll1"), true));
@@ -410,17 +408,19 @@ void MDIForm1::cascade()
     mdi_->cascadeSubWindows();
 }
 
-void MDIForm1::widenFor(QMdiSubWindow* frame)
+void MDIForm1::widenFor(QMdiSubWindow* frame, int chrome)
 {
     if (!frame)
         return;
-    const int missing = frame->geometry().right() + 1 - mdi_->viewport()->width();
-    if (missing <= 0)
+    // `chrome` is what the window's frame takes of its width beside the area, measured
+    // before the last resize: the area itself may not have caught up with it yet.
+    const int needed = frame->geometry().right() + 1 + chrome;
+    if (needed <= width())
         return;
-    int wanted = width() + missing;
+    int wanted = needed;
     if (screen())
         wanted = std::min(wanted, screen()->availableSize().width());
-    resize(wanted, height());
+    resize(std::max(width(), wanted), height());
 }
 
 void MDIForm1::keepInside(QMdiSubWindow* frame)

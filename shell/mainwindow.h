@@ -101,7 +101,7 @@ private:
     void addEntry(QMenu* menu, const QString& name, const QString& caption, const std::function<void()>& command);
     void onSubWindowActivated(QMdiSubWindow* frame);
     QMdiSubWindow* liveFrame(const QString& kind) const;
-    void widenFor(QMdiSubWindow* frame);
+    void widenFor(QMdiSubWindow* frame, int chrome);
     void keepInside(QMdiSubWindow* frame);
 
     static constexpr QSize kStartSize{1180, 820};
