@@ -138,8 +138,7 @@ QJsonObject runDailyBalance(CalcInput& in, const RunContext&)
             throw InputError(error);
     }
     const DailyBalanceResult r = calculateDailyBalance(inputs);
-    return QJsonObject{{QStringLiteral("days"), r.days},
-                       {QStringLiteral("interest"), static_cast<double>(r.interest)}};
+    return QJsonObject{{QStringLiteral("days"), r.days}, {QStringLiteral("interest"), static_cast<double>(r.interest)}};
 }
 
 QJsonObject runInflation(CalcInput& in, const RunContext&)

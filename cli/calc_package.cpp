@@ -82,7 +82,7 @@ QJsonObject runPackage(CalcInput& in, const RunContext& context)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 void registerPackageCalculators(CalculatorRegistry& registry)
 {
@@ -105,4 +105,4 @@ void registerPackageCalculators(CalculatorRegistry& registry)
     registry.add(std::move(package));
 }
 
-} // namespace kestrel::cli
+}  // namespace kestrel::cli

@@ -37,9 +37,10 @@ short age(CalcInput& in)
 QJsonObject runTaxScale(CalcInput& in, const RunContext&)
 {
     const TaxScaleResult r = TaxScaleLookup(in.number(QStringLiteral("income")));
-    return {{QStringLiteral("marginalRate"), r.marginalRate},   {QStringLiteral("bracketFloor"), r.bracketFloor},
-            {QStringLiteral("bracketCeiling"), r.bracketCeiling}, {QStringLiteral("baseTax"), r.baseTax},
-            {QStringLiteral("taxOnExcess"), r.taxOnExcess},     {QStringLiteral("taxBeforeRebates"), r.taxBeforeRebates}};
+    return {
+        {QStringLiteral("marginalRate"), r.marginalRate},     {QStringLiteral("bracketFloor"), r.bracketFloor},
+        {QStringLiteral("bracketCeiling"), r.bracketCeiling}, {QStringLiteral("baseTax"), r.baseTax},
+        {QStringLiteral("taxOnExcess"), r.taxOnExcess},       {QStringLiteral("taxBeforeRebates"), r.taxBeforeRebates}};
 }
 
 // --- quicktax ---------------------------------------------------------------------------
@@ -80,13 +81,13 @@ DayNumber endDate(CalcInput& in, const QString& defaultText, DayNumber lowest, D
 
 QJsonObject runPayPeriod(CalcInput& in, const RunContext& context)
 {
-    static const QStringList periods{QStringLiteral("monthly"), QStringLiteral("fortnightly"),
-                                     QStringLiteral("weekly"), QStringLiteral("daily")};
+    static const QStringList periods{QStringLiteral("monthly"), QStringLiteral("fortnightly"), QStringLiteral("weekly"),
+                                     QStringLiteral("daily")};
     const QString periodName = in.choice(QStringLiteral("period"), periods, QStringLiteral("monthly"));
     const PayPeriod period = periodName == QLatin1String("fortnightly") ? PayPeriod::Fortnightly
-                           : periodName == QLatin1String("weekly")      ? PayPeriod::Weekly
-                           : periodName == QLatin1String("daily")       ? PayPeriod::Daily
-                                                                         : PayPeriod::Monthly;
+                             : periodName == QLatin1String("weekly")    ? PayPeriod::Weekly
+                             : periodName == QLatin1String("daily")     ? PayPeriod::Daily
+                                                                        : PayPeriod::Monthly;
     PayPeriodInputs p = defaultPayPeriodInputs(period);
     p.age = age(in);
     p.salary = amount(in, "salary");
@@ -171,12 +172,14 @@ QJsonObject runAnnualCheck(CalcInput& in, const RunContext& context)
 
 void registerPayrollCalculators(CalculatorRegistry& registry)
 {
-    registry.add({QStringLiteral("tax-scale"), QStringLiteral("the income-tax scale of 2018/19 for an annual taxable income"),
+    registry.add({QStringLiteral("tax-scale"),
+                  QStringLiteral("the income-tax scale of 2018/19 for an annual taxable income"),
                   QStringLiteral("In:  income (annual taxable income, rand)\n"
                                  "Out: marginalRate, bracketFloor, bracketCeiling, baseTax, taxOnExcess,\n"
                                  "     taxBeforeRebates"),
                   runTaxScale});
-    registry.add({QStringLiteral("quicktax"), QStringLiteral("QuickTax: the tax on an annual taxable income broken down"),
+    registry.add({QStringLiteral("quicktax"),
+                  QStringLiteral("QuickTax: the tax on an annual taxable income broken down"),
                   QStringLiteral("In:  income, age\n"
                                  "Out: baseTax, marginalRate, taxOnExcess, totalTax, rebate, taxCommitment,\n"
                                  "     averageRateBefore, averageRateAfter, monthlyTax"),

@@ -19,8 +19,8 @@ const QString kStartDateMessage =
 
 QString endDateMessage(DayNumber start)
 {
-    return QStringLiteral("The date entered is not correct please enter a date between ") + formatDate(start) +
-           QStringLiteral(" and 28/02/2019");
+    return QStringLiteral("The date entered is not correct please enter a date between ") + formatDate(start)
+           + QStringLiteral(" and 28/02/2019");
 }
 
 /// The start and end date as the windows' date fields take them: the start within the
@@ -196,7 +196,7 @@ Calculator companyCar()
     return c;
 }
 
-} // namespace
+}  // namespace
 
 void registerVehicleCalculators(CalculatorRegistry& registry)
 {
@@ -204,4 +204,4 @@ void registerVehicleCalculators(CalculatorRegistry& registry)
     registry.add(companyCar());
 }
 
-} // namespace kestrel::cli
+}  // namespace kestrel::cli

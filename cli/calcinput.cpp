@@ -107,7 +107,8 @@ QString CalcInput::text(const QString& key, const QString& defaultValue, int max
     else
         throw InputError(QStringLiteral("%1: a text is required").arg(qualified(key)));
     if (maximumLength >= 0 && text.size() > maximumLength)
-        throw InputError(QStringLiteral("%1: at most %2 characters are allowed").arg(qualified(key)).arg(maximumLength));
+        throw InputError(
+            QStringLiteral("%1: at most %2 characters are allowed").arg(qualified(key)).arg(maximumLength));
     return text;
 }
 

@@ -9,8 +9,8 @@
 #include <QTextStream>
 
 #include <cmath>
-#include <map>
 #include <cstdio>
+#include <map>
 
 namespace kestrel::cli {
 
@@ -158,20 +158,19 @@ QJsonValue toJson(const KeyNode& node, const QString& path)
 
 QString usage()
 {
-    QString text = QStringLiteral(
-        "Usage: kestrel-calc CALCULATOR [--csv] [--settings PATH] < input > output\n"
-        "       kestrel-calc --help | --version | CALCULATOR --help\n\n"
-        "Runs a Kestrel 2019 calculator (tax year 1 March 2018 to 28 February 2019) without a\n"
-        "window. Input on standard input: one JSON object, JSON Lines, or with --csv a CSV file\n"
-        "whose header row holds the input keys. One result per input record, in input order.\n\n"
-        "Calculators:\n");
+    QString text =
+        QStringLiteral("Usage: kestrel-calc CALCULATOR [--csv] [--settings PATH] < input > output\n"
+                       "       kestrel-calc --help | --version | CALCULATOR --help\n\n"
+                       "Runs a Kestrel 2019 calculator (tax year 1 March 2018 to 28 February 2019) without a\n"
+                       "window. Input on standard input: one JSON object, JSON Lines, or with --csv a CSV file\n"
+                       "whose header row holds the input keys. One result per input record, in input order.\n\n"
+                       "Calculators:\n");
     for (const Calculator& calculator : calculators().all())
         text += QStringLiteral("  %1%2\n").arg(calculator.name.leftJustified(18), calculator.summary);
-    text += QStringLiteral(
-        "\nOptions:\n"
-        "  --csv            read CSV and write CSV\n"
-        "  --settings PATH  take the payroll settings from that Settings.mdb\n\n"
-        "Exit codes: 0 every record calculated, 1 some record gave an error, 2 usage error.\n");
+    text += QStringLiteral("\nOptions:\n"
+                           "  --csv            read CSV and write CSV\n"
+                           "  --settings PATH  take the payroll settings from that Settings.mdb\n\n"
+                           "Exit codes: 0 every record calculated, 1 some record gave an error, 2 usage error.\n");
     return text;
 }
 

@@ -12,8 +12,8 @@ namespace kestrel::cli {
 enum class InputFormat { Json, Csv };
 
 struct RunOutput {
-    QByteArray text;      ///< what goes to standard output
-    int errorRecords = 0; ///< records that gave an error
+    QByteArray text;       ///< what goes to standard output
+    int errorRecords = 0;  ///< records that gave an error
     int records = 0;
 };
 

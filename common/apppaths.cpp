@@ -65,7 +65,7 @@ QString applicationFile(const QString& name)
 bool isInstalledLayout()
 {
     return QDir(applicationFolder()) != QDir(executableFolder()) && !installedShareFolder().isEmpty()
-        && QDir(applicationFolder()) == QDir(installedShareFolder());
+           && QDir(applicationFolder()) == QDir(installedShareFolder());
 }
 
 QString dataFolder()

@@ -33,4 +33,4 @@ bool ChildWindow::commitEditing()
     return !entryRefused_;
 }
 
-} // namespace kestrel
+}  // namespace kestrel

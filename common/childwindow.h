@@ -31,4 +31,4 @@ private:
     bool entryRefused_ = false;
 };
 
-} // namespace kestrel
+}  // namespace kestrel

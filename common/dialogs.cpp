@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
-#include <QUrl>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QUrl>
 
 namespace kestrel {
 

@@ -28,9 +28,8 @@ struct MessageRequest {
 
 /// Shows a message box and returns the button chosen. An empty caption means
 /// kApplicationTitle. With a handler installed (tests), the handler answers instead.
-MessageResult showMessage(const QString& text, const QString& caption = QString(),
-                          MessageIcon icon = MessageIcon::None, MessageButtons buttons = MessageButtons::Ok,
-                          QWidget* parent = nullptr);
+MessageResult showMessage(const QString& text, const QString& caption = QString(), MessageIcon icon = MessageIcon::None,
+                          MessageButtons buttons = MessageButtons::Ok, QWidget* parent = nullptr);
 
 using MessageHandler = std::function<MessageResult(const MessageRequest&)>;
 /// Installs a handler for all later messages; returns the previous one. An empty handler

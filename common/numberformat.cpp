@@ -13,7 +13,7 @@ namespace {
 bool isBlank(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QChar(0x00A0) || c == QChar(0x202F)
-        || c == QLatin1Char('\n') || c == QLatin1Char('\r');
+           || c == QLatin1Char('\n') || c == QLatin1Char('\r');
 }
 
 bool isAsciiDigit(QChar c)
@@ -35,13 +35,13 @@ std::string fixedDigits(double magnitude, int decimals)
     if (magnitude >= 1e15) {
         // Beyond 15 digits every double is (nearly) whole: write its exact value.
         std::array<char, 400> exact{};
-        const auto out = std::to_chars(exact.data(), exact.data() + exact.size(), magnitude,
-                                       std::chars_format::fixed, decimals);
+        const auto out =
+            std::to_chars(exact.data(), exact.data() + exact.size(), magnitude, std::chars_format::fixed, decimals);
         return std::string(exact.data(), out.ptr);
     }
     std::array<char, 64> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                       std::chars_format::scientific, 14);
+    const auto written =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::scientific, 14);
     const std::string sci(buffer.data(), written.ptr);
     const auto ePos = sci.find('e');
     std::string mantissa;
@@ -68,7 +68,7 @@ std::string fixedDigits(double magnitude, int decimals)
     const std::string rest = fraction.substr(static_cast<std::size_t>(decimals));
     const bool restBeyondFirst = rest.find_first_not_of('0', 1) != std::string::npos;
     const bool roundUp = rest[0] > '5' || (rest[0] == '5' && restBeyondFirst)
-                      || (rest[0] == '5' && !restBeyondFirst && ((kept.back() - '0') % 2 == 1));
+                         || (rest[0] == '5' && !restBeyondFirst && ((kept.back() - '0') % 2 == 1));
     if (roundUp) {
         int i = static_cast<int>(kept.size()) - 1;
         for (; i >= 0 && kept[static_cast<std::size_t>(i)] == '9'; --i)
@@ -155,8 +155,9 @@ double leadingNumber(QStringView text)
     if (!anyDigit)
         return 0.0;
     // Optional exponent: E or D, an optional sign and at least one digit.
-    if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E') || text[i] == QLatin1Char('d')
-                  || text[i] == QLatin1Char('D'))) {
+    if (i < n
+        && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E') || text[i] == QLatin1Char('d')
+            || text[i] == QLatin1Char('D'))) {
         qsizetype j = i + 1;
         std::string exponent = "e";
         while (j < n && isBlank(text[j]))

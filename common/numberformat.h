@@ -28,9 +28,18 @@ QString formatGrouped(double value);
 QString formatGroupedNoLeadingZero(double value);
 
 /// Money (two decimals), percentage (three decimals) and whole-number display.
-inline QString formatMoney(double value) { return formatFixed(value, 2); }
-inline QString formatPercent(double value) { return formatFixed(value, 3); }
-inline QString formatWhole(double value) { return formatFixed(value, 0); }
+inline QString formatMoney(double value)
+{
+    return formatFixed(value, 2);
+}
+inline QString formatPercent(double value)
+{
+    return formatFixed(value, 3);
+}
+inline QString formatWhole(double value)
+{
+    return formatFixed(value, 0);
+}
 
 /// A plain number as written into a text: no grouping, decimals only when it has any
 /// (250000, 1234.5). Uses the shortest form that reads back as the same double.

@@ -7,12 +7,9 @@
 namespace kestrel {
 
 PrintChoicePanel::PrintChoicePanel(QWidget* parent, const QString& cancelCaption)
-    : QFrame(parent),
-      content_(new QVBoxLayout),
-      view_(new QPushButton(QStringLiteral("&View/Export report"), this)),
+    : QFrame(parent), content_(new QVBoxLayout), view_(new QPushButton(QStringLiteral("&View/Export report"), this)),
       print_(new QPushButton(QStringLiteral("P&rint directly to printer"), this)),
-      cancel_(new QPushButton(cancelCaption, this)),
-      title_(new QLabel(this))
+      cancel_(new QPushButton(cancelCaption, this)), title_(new QLabel(this))
 {
     setObjectName(QStringLiteral("fraPrint"));
     view_->setObjectName(QStringLiteral("cmdView"));

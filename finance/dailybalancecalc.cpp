@@ -42,13 +42,13 @@ QString invalidDateMessage()
 QString startDateOutOfRangeMessage(DayNumber endDate)
 {
     return QStringLiteral("The date entered is more than 30 years(360 months) before ") + formatDate(endDate)
-         + QStringLiteral(".");
+           + QStringLiteral(".");
 }
 
 QString endDateOutOfRangeMessage(DayNumber startDate)
 {
     return QStringLiteral("The date entered is more than 30 years(360 months) after ") + formatDate(startDate)
-         + QStringLiteral(".");
+           + QStringLiteral(".");
 }
 
 QString dailyBalanceRateMessage()

@@ -30,7 +30,7 @@ DailyBalanceState& daily()
     return session().dailyBalance;
 }
 
-} // namespace
+}  // namespace
 
 DailyBalanceWindow::DailyBalanceWindow(QWidget* parent) : ChildWindow(parent)
 {
@@ -293,4 +293,4 @@ void DailyBalanceWindow::onPrint()
                      fraPrint_);
 }
 
-} // namespace kestrel
+}  // namespace kestrel

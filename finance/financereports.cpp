@@ -18,7 +18,7 @@ QString closeStore(ReportStore& store)
     return store.Close() ? QString() : store.errorText();
 }
 
-} // namespace
+}  // namespace
 
 QString loanReportStem(LoanMode mode, bool withSchedule)
 {
@@ -204,4 +204,4 @@ void offerPrintChoice(const QString& storeError, const QString& stem, PrintChoic
     panel->showInFront();
 }
 
-} // namespace kestrel
+}  // namespace kestrel

@@ -37,7 +37,7 @@ struct LoanPrintout {
     double period = 0;
     double rate = 0;
     double repayment = 0;
-    bool financeChargesShown = false; ///< the totals are shown in the window
+    bool financeChargesShown = false;  ///< the totals are shown in the window
     LoanPrintSchedule schedule = LoanPrintSchedule::None;
 };
 
@@ -81,4 +81,4 @@ void setReportFile(const QString& stem);
 /// print-choice panel brought to the front, where the choice only sets the destination.
 void offerPrintChoice(const QString& storeError, const QString& stem, PrintChoicePanel* panel);
 
-} // namespace kestrel
+}  // namespace kestrel

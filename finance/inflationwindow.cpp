@@ -30,7 +30,7 @@ InflationState& inflation()
     return session().inflation;
 }
 
-} // namespace
+}  // namespace
 
 InflationWindow::InflationWindow(QWidget* parent) : ChildWindow(parent)
 {
@@ -224,4 +224,4 @@ void InflationWindow::onPrint()
                      kInflationReport, fraPrint_);
 }
 
-} // namespace kestrel
+}  // namespace kestrel

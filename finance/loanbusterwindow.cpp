@@ -38,7 +38,7 @@ QLabel* columnHeading(const QString& text, QWidget* parent)
     return label;
 }
 
-} // namespace
+}  // namespace
 
 LoanBusterWindow::LoanBusterWindow(QWidget* parent) : ChildWindow(parent)
 {
@@ -242,4 +242,4 @@ void LoanBusterWindow::onPrint()
     offerPrintChoice(writeLoanBusterRecord(session().ReportDbPath, inputs(), result_), kLoanBusterReport, fraPrint_);
 }
 
-} // namespace kestrel
+}  // namespace kestrel

@@ -29,8 +29,8 @@ QStringList loanModeTexts()
 
 std::optional<LoanMode> loanModeFromText(const QString& text)
 {
-    for (LoanMode mode : {LoanMode::MonthlyRepayment, LoanMode::PrincipalAmount, LoanMode::RepaymentPeriod,
-                          LoanMode::InterestRate})
+    for (LoanMode mode :
+         {LoanMode::MonthlyRepayment, LoanMode::PrincipalAmount, LoanMode::RepaymentPeriod, LoanMode::InterestRate})
         if (loanModeText(mode) == text)
             return mode;
     return std::nullopt;

@@ -9,9 +9,9 @@
 namespace kestrel {
 
 struct ComparisonRow {
-    int months = 0;         ///< 60, 120, ..., 360
-    QString label;          ///< "5 yrs." ... "30 yrs."
-    double repayment = 0;   ///< j × amount / (1 − (1 + j)^−months)
+    int months = 0;            ///< 60, 120, ..., 360
+    QString label;             ///< "5 yrs." ... "30 yrs."
+    double repayment = 0;      ///< j × amount / (1 − (1 + j)^−months)
     double totalInterest = 0;  ///< months × repayment − amount
     double totalPaid = 0;      ///< months × repayment
 };

@@ -41,7 +41,7 @@ QString tableAmount(double value)
     return formatGrouped(value) + QLatin1Char(' ');
 }
 
-} // namespace
+}  // namespace
 
 LoanComparisonWindow::LoanComparisonWindow(QWidget* parent) : ChildWindow(parent)
 {
@@ -99,8 +99,8 @@ LoanComparisonWindow::LoanComparisonWindow(QWidget* parent) : ChildWindow(parent
         tableWidth += w;
     }
     grdComp_->setFixedSize(tableWidth + 2 * grdComp_->frameWidth(),
-                           grdComp_->horizontalHeader()->sizeHint().height() +
-                               6 * grdComp_->verticalHeader()->defaultSectionSize() + 2 * grdComp_->frameWidth());
+                           grdComp_->horizontalHeader()->sizeHint().height()
+                               + 6 * grdComp_->verticalHeader()->defaultSectionSize() + 2 * grdComp_->frameWidth());
     top->addWidget(grdComp_);
 
     top->addStretch();
@@ -188,4 +188,4 @@ void LoanComparisonWindow::onPrint()
                      fraPrint_);
 }
 
-} // namespace kestrel
+}  // namespace kestrel

@@ -66,11 +66,11 @@ AnnualSchedule annualSchedule(double principal, int months, double ratePercent, 
 
 QString scheduleCsv(const std::vector<ScheduleRow>& rows, bool annual)
 {
-    QString csv = (annual ? QStringLiteral("Year") : QStringLiteral("Month"))
-                + QStringLiteral(",Capital,Interest,Balance\r\n");
+    QString csv =
+        (annual ? QStringLiteral("Year") : QStringLiteral("Month")) + QStringLiteral(",Capital,Interest,Balance\r\n");
     for (const ScheduleRow& row : rows)
         csv += QString::number(row.number) + QLatin1Char(',') + formatFixed(row.capital, 2) + QLatin1Char(',')
-             + formatFixed(row.interest, 2) + QLatin1Char(',') + formatFixed(row.balance, 2) + QStringLiteral("\r\n");
+               + formatFixed(row.interest, 2) + QLatin1Char(',') + formatFixed(row.balance, 2) + QStringLiteral("\r\n");
     return csv;
 }
 

@@ -117,8 +117,8 @@ void LoansWindow::buildForm()
         field->setFixedWidth(kAmountFieldWidth);
     numPeriod_->setFixedWidth(60);
     numRate_->setFixedWidth(70);
-    for (NumberField* field : {static_cast<NumberField*>(numPrincipal_), static_cast<NumberField*>(numPeriod_),
-                               numRate_, numRepayment_}) {
+    for (NumberField* field :
+         {static_cast<NumberField*>(numPrincipal_), static_cast<NumberField*>(numPeriod_), numRate_, numRepayment_}) {
         field->setZeroWhenEmptyOnLeave(true);
         setInputStyle(field);
     }
@@ -166,7 +166,7 @@ void LoansWindow::buildForm()
     grid->addWidget(lblTotRepayments, 6, 0);
     grid->addWidget(lblTotRepaymentsR, 6, 1);
     grid->addWidget(numTotRepayments_, 6, 2, Qt::AlignRight);
-    financeChargeWidgets_ = {separator,      lblTotInterest,   lblTotInterestR,  numTotInterest_,
+    financeChargeWidgets_ = {separator,        lblTotInterest,    lblTotInterestR,  numTotInterest_,
                              lblTotRepayments, lblTotRepaymentsR, numTotRepayments_};
     grid->setColumnMinimumWidth(4, fontMetrics().horizontalAdvance(QStringLiteral("   Error")) + 8);
     grid->setRowStretch(7, 1);
@@ -594,8 +594,8 @@ void LoansWindow::exportSchedule()
     QSaveFile file(path);
     const QByteArray text = scheduleCsv(shownRows_, shownAnnual_).toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        showMessage(QStringLiteral("The schedule could not be saved to %1: %2").arg(QDir::toNativeSeparators(path),
-                                                                                    file.errorString()),
+        showMessage(QStringLiteral("The schedule could not be saved to %1: %2")
+                        .arg(QDir::toNativeSeparators(path), file.errorString()),
                     QString(), MessageIcon::Critical, MessageButtons::Ok, this);
     }
 }

@@ -97,7 +97,6 @@ private:
     QGroupBox* fraAmortType_ = nullptr;
     QRadioButton* optAnnual_ = nullptr;
     QRadioButton* optMonthly_ = nullptr;
-
 };
 
 }  // namespace kestrel

@@ -25,7 +25,7 @@ bool usable(double value)
     return std::isfinite(value) && std::fabs(value) < kLargestAmount;
 }
 
-} // namespace
+}  // namespace
 
 // Every amount and setting below kLargestAmount: then no product or sum of either
 // calculation comes near the range of a double.
@@ -82,9 +82,9 @@ PackageResult refused(PackageResult r, const QString& message)
 }
 
 struct MedicalCredits {
-    double feesCredit = 0; // MTC
-    double additional = 0; // AMC
-    int beneficiaries = 0; // the beneficiaries field after the calculation
+    double feesCredit = 0;  // MTC
+    double additional = 0;  // AMC
+    int beneficiaries = 0;  // the beneficiaries field after the calculation
 };
 
 // The medical scheme fees credit (monthly per beneficiary, annual per beneficiary-month) and
@@ -128,7 +128,7 @@ double uifCeiling(const PayrollSettings& s, PackagePeriod period)
     return period == PackagePeriod::Monthly ? s.UIFLimit : s.UIFLimit * 12;
 }
 
-} // namespace
+}  // namespace
 
 double PackageInputs::otherExpensesTotal() const
 {
@@ -318,8 +318,8 @@ PackageResult ForwardPackage(const PackageInputs& in, const PayrollSettings& s)
 
     // What is paid out of the package: not the benefits in kind, nor the employer's
     // medical and fund contributions.
-    r.salary = P - Mee - in.otherTaxableBenefits - r.employeeFundField - r.employeeUIF - r.taxDeduction - Mer -
-               r.employerFundField;
+    r.salary = P - Mee - in.otherTaxableBenefits - r.employeeFundField - r.employeeUIF - r.taxDeduction - Mer
+               - r.employerFundField;
     r.onceOffCarCost = in.carValue > 0 && in.carCost == 0 ? in.carValue : 0.0;
     r.totalCostToCompany = P + r.employerFundField + r.employerUIF + r.skillsLevy + in.carCost;
 
@@ -335,4 +335,4 @@ PackageResult calculatePackage(PackageDirection direction, const PackageInputs& 
                                                    : ForwardPackage(inputs, settings);
 }
 
-} // namespace kestrel
+}  // namespace kestrel

@@ -24,22 +24,22 @@ enum class PackagePeriod { Monthly, Annual };
 /// period (a month or the whole year).
 struct PackageInputs {
     PackagePeriod period = PackagePeriod::Monthly;
-    int age = 0;                     ///< numAge, whole years
-    double mainAmount = 0;           ///< numNetMonSalReq: net salary required (backward) or total package (forward)
-    double carValue = 0;             ///< numCompCar: determined value of the company car
-    double carCost = 0;              ///< numCCCompCar: what the car costs the company in the period
-    double travelAllowance = 0;      ///< numTravAll
-    double employeeMedicalAid = 0;   ///< numMedAidCont
-    double employerMedicalAid = 0;   ///< numCCMedAidCont
-    int beneficiaries = 0;           ///< numPMems: beneficiaries (monthly) or beneficiary-months (annual)
-    double otherTaxableBenefits = 0; ///< numOTaxFB
-    double employeeFund = 0;         ///< numRFundCont: used as the contribution when no employee percentage is set
-    double employerFund = 0;         ///< numCCRFundCont: used as the contribution when no employer percentage is set
-    double medicalDeductions = 0;    ///< numMedDeduct: backward windows only
-    std::array<double, 4> otherExpenses{};        ///< numOtherDet(0..3), deducted from the employee
-    std::array<double, 4> otherExpensesCompany{}; ///< numOtherDetCC(0..3), printed only
-    std::array<QString, 4> otherDescriptions;     ///< txtOtherDet(0..3), printed only
-    QString taxpayerName;                         ///< Text1, printed only
+    int age = 0;                      ///< numAge, whole years
+    double mainAmount = 0;            ///< numNetMonSalReq: net salary required (backward) or total package (forward)
+    double carValue = 0;              ///< numCompCar: determined value of the company car
+    double carCost = 0;               ///< numCCCompCar: what the car costs the company in the period
+    double travelAllowance = 0;       ///< numTravAll
+    double employeeMedicalAid = 0;    ///< numMedAidCont
+    double employerMedicalAid = 0;    ///< numCCMedAidCont
+    int beneficiaries = 0;            ///< numPMems: beneficiaries (monthly) or beneficiary-months (annual)
+    double otherTaxableBenefits = 0;  ///< numOTaxFB
+    double employeeFund = 0;          ///< numRFundCont: used as the contribution when no employee percentage is set
+    double employerFund = 0;          ///< numCCRFundCont: used as the contribution when no employer percentage is set
+    double medicalDeductions = 0;     ///< numMedDeduct: backward windows only
+    std::array<double, 4> otherExpenses{};         ///< numOtherDet(0..3), deducted from the employee
+    std::array<double, 4> otherExpensesCompany{};  ///< numOtherDetCC(0..3), printed only
+    std::array<QString, 4> otherDescriptions;      ///< txtOtherDet(0..3), printed only
+    QString taxpayerName;                          ///< Text1, printed only
 
     /// O: the sum of the four other-expense amounts.
     double otherExpensesTotal() const;
@@ -47,42 +47,42 @@ struct PackageInputs {
 
 enum class PackageStatus {
     Calculated,
-    RefusedSilently, ///< the main amount is 0: no message, the previous results stay
-    Refused,         ///< refused with a message (PackageResult::message)
+    RefusedSilently,  ///< the main amount is 0: no message, the previous results stay
+    Refused,          ///< refused with a message (PackageResult::message)
 };
 
 /// What a package calculation yields, for the window's period.
 struct PackageResult {
     PackageStatus status = PackageStatus::Calculated;
-    QString message; ///< the text of the message box of a refused calculation
+    QString message;  ///< the text of the message box of a refused calculation
 
-    double taxDue = 0;                  ///< numMAns: tax after the rebate, not below 0
-    double medicalSchemeFeesCredit = 0; ///< MTC
-    double additionalMedicalCredit = 0; ///< AMC
-    double taxCredit = 0;               ///< numTaxCredit = MTC + AMC
-    double taxDeduction = 0;            ///< numTaxDeduct = tax due - credit, or 0
-    double employeeUIF = 0;             ///< numUIFCont
-    double employerUIF = 0;             ///< numCCUIFCont
-    double skillsLevy = 0;              ///< numCCSkillLev
-    double employeeFund = 0;            ///< RFee: the employee's fund contribution
-    double employerFund = 0;            ///< RFer: the employer's fund contribution
-    double allowableFundDeduction = 0;  ///< limit of the retirement-fund deduction (not shown)
-    double salary = 0;                  ///< numGrossSal: gross salary (backward) or net take-home salary (forward)
-    double totalCostToCompany = 0;      ///< numTotCostComp
-    double onceOffCarCost = 0;          ///< numOnceOff: the car value when the company pays no car cost
-    bool limitWarning = false;          ///< "R/Fund contributions exceed allowable limits!"
+    double taxDue = 0;                   ///< numMAns: tax after the rebate, not below 0
+    double medicalSchemeFeesCredit = 0;  ///< MTC
+    double additionalMedicalCredit = 0;  ///< AMC
+    double taxCredit = 0;                ///< numTaxCredit = MTC + AMC
+    double taxDeduction = 0;             ///< numTaxDeduct = tax due - credit, or 0
+    double employeeUIF = 0;              ///< numUIFCont
+    double employerUIF = 0;              ///< numCCUIFCont
+    double skillsLevy = 0;               ///< numCCSkillLev
+    double employeeFund = 0;             ///< RFee: the employee's fund contribution
+    double employerFund = 0;             ///< RFer: the employer's fund contribution
+    double allowableFundDeduction = 0;   ///< limit of the retirement-fund deduction (not shown)
+    double salary = 0;                   ///< numGrossSal: gross salary (backward) or net take-home salary (forward)
+    double totalCostToCompany = 0;       ///< numTotCostComp
+    double onceOffCarCost = 0;           ///< numOnceOff: the car value when the company pays no car cost
+    bool limitWarning = false;           ///< "R/Fund contributions exceed allowable limits!"
 
     // The entry fields as the calculation leaves them.
-    double employeeFundField = 0;      ///< numRFundCont (the computed contribution when a percentage is set)
-    double employerFundField = 0;      ///< numCCRFundCont
-    int beneficiariesField = 0;        ///< numPMems (0 when there is no medical contribution)
-    double medicalDeductionsField = 0; ///< numMedDeduct (0 below age 65)
+    double employeeFundField = 0;       ///< numRFundCont (the computed contribution when a percentage is set)
+    double employerFundField = 0;       ///< numCCRFundCont
+    int beneficiariesField = 0;         ///< numPMems (0 when there is no medical contribution)
+    double medicalDeductionsField = 0;  ///< numMedDeduct (0 below age 65)
 
-    double trialSalary = 0;   ///< backward: the trial salary G at which the search stopped
-    double taxableIncome = 0; ///< TI of the period
-    double lookupIncome = 0;  ///< the annual income looked up on the tax scale (for the tax-scale exchange)
-    double carBenefit = 0;    ///< B: the taxed car benefit of the period
-    long long trials = 0;     ///< backward: trial salaries evaluated by the search
+    double trialSalary = 0;    ///< backward: the trial salary G at which the search stopped
+    double taxableIncome = 0;  ///< TI of the period
+    double lookupIncome = 0;   ///< the annual income looked up on the tax scale (for the tax-scale exchange)
+    double carBenefit = 0;     ///< B: the taxed car benefit of the period
+    long long trials = 0;      ///< backward: trial salaries evaluated by the search
 
     bool calculated() const { return status == PackageStatus::Calculated; }
 };
@@ -143,4 +143,4 @@ PackageResult calculatePackage(PackageDirection direction, const PackageInputs& 
 /// above 27.5 sets both to 0. Returns true when it did.
 bool applyCombinedFundLimit(PayrollSettings& settings);
 
-} // namespace kestrel
+}  // namespace kestrel

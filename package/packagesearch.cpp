@@ -46,10 +46,10 @@ double taxScaleSteps()
 // are bounded apart, so that an amount that does not move with G (the UIF on the ceiling)
 // does not count against the others.
 struct RoundingMargins {
-    double taxableIncome;   // the taxable income TI (and so the lookup income)
-    double uifBase;         // the UIF base R
-    double netBelowCeiling; // the net while R is below the UIF ceiling
-    double netAboveCeiling; // the net while R is above it
+    double taxableIncome;    // the taxable income TI (and so the lookup income)
+    double uifBase;          // the UIF base R
+    double netBelowCeiling;  // the net while R is below the UIF ceiling
+    double netAboveCeiling;  // the net while R is above it
 };
 
 RoundingMargins roundingMargins(const BackwardSearchConstants& k, double maximumG, double a, double b, double u)
@@ -59,12 +59,12 @@ RoundingMargins roundingMargins(const BackwardSearchConstants& k, double maximum
     const double employeeFund = k.employeePercent ? std::fabs(a) * base : std::fabs(k.Aee);
     const double employerFund = k.employerPercent ? std::fabs(b) * base : std::fabs(k.Aer);
     const double fringe = std::fabs(k.B) + std::fabs(k.Trt) + std::fabs(k.F) + std::fabs(k.O);
-    const double taxableIncome = fringe + maximumG + employeeFund + std::fabs(k.Dmed) + 2 * std::fabs(k.Mee) +
-                                 2 * std::fabs(k.C) + 2 * std::fabs(k.Mer);
+    const double taxableIncome = fringe + maximumG + employeeFund + std::fabs(k.Dmed) + 2 * std::fabs(k.Mee)
+                                 + 2 * std::fabs(k.C) + 2 * std::fabs(k.Mer);
     const double uifBase = fringe + maximumG + std::fabs(k.Mer) + employerFund + std::fabs(k.C);
     // The tax works on 12 x TI in the monthly window.
-    const double tax = 12.0 * taxableIncome * 1.45 + std::fabs(k.rebate) + kTaxYear.brackets.back().baseTax +
-                       kTaxYear.brackets.back().floor;
+    const double tax = 12.0 * taxableIncome * 1.45 + std::fabs(k.rebate) + kTaxYear.brackets.back().baseTax
+                       + kTaxYear.brackets.back().floor;
     const double net = tax + maximumG + std::fabs(k.T) + employeeFund + std::fabs(k.Dmed) + std::fabs(k.C);
     RoundingMargins m;
     m.taxableIncome = kAllowance * 12.0 * taxableIncome;
@@ -74,7 +74,7 @@ RoundingMargins roundingMargins(const BackwardSearchConstants& k, double maximum
     return m;
 }
 
-} // namespace
+}  // namespace
 
 KESTREL_FLATTEN SearchOutcome literalBackwardSearch(const BackwardSearchConstants& constants, double N, double maximumG)
 {
@@ -237,4 +237,4 @@ KESTREL_FLATTEN SearchOutcome fastBackwardSearch(const BackwardSearchConstants& 
     return out;
 }
 
-} // namespace kestrel
+}  // namespace kestrel

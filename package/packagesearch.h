@@ -22,38 +22,38 @@ namespace kestrel {
 
 /// The parts of a backward trial that stay the same from one trial salary to the next.
 struct BackwardSearchConstants {
-    bool monthly = true;          ///< monthly: the tax is looked up on 12 x TI and divided by 12
-    double B = 0;                 ///< taxed car benefit
-    double Trt = 0;               ///< travel allowance x inclusion rate
-    double T = 0;                 ///< travel allowance
-    double F = 0;                 ///< other taxable fringe benefits
-    double O = 0;                 ///< other-expenses total
-    double Mee = 0;               ///< employee's medical contribution
-    double Mer = 0;               ///< employer's medical contribution
-    double C = 0;                 ///< medical credits MTC + AMC
-    double Dmed = 0;              ///< medical deductions
-    double rebate = 0;            ///< annual rebate by age
-    double L = 0;                 ///< UIF ceiling of the period
-    double uee = 0;               ///< employee UIF portion, per cent
-    bool employeePercent = false; ///< pee > 0: the employee contribution is pee x base / 100
+    bool monthly = true;           ///< monthly: the tax is looked up on 12 x TI and divided by 12
+    double B = 0;                  ///< taxed car benefit
+    double Trt = 0;                ///< travel allowance x inclusion rate
+    double T = 0;                  ///< travel allowance
+    double F = 0;                  ///< other taxable fringe benefits
+    double O = 0;                  ///< other-expenses total
+    double Mee = 0;                ///< employee's medical contribution
+    double Mer = 0;                ///< employer's medical contribution
+    double C = 0;                  ///< medical credits MTC + AMC
+    double Dmed = 0;               ///< medical deductions
+    double rebate = 0;             ///< annual rebate by age
+    double L = 0;                  ///< UIF ceiling of the period
+    double uee = 0;                ///< employee UIF portion, per cent
+    bool employeePercent = false;  ///< pee > 0: the employee contribution is pee x base / 100
     bool employerPercent = false;
-    double pee = 0; ///< employee fund percentage
-    double per = 0; ///< employer fund percentage
-    double Aee = 0; ///< employee fund amount (used when pee is not above 0)
-    double Aer = 0; ///< employer fund amount
+    double pee = 0;  ///< employee fund percentage
+    double per = 0;  ///< employer fund percentage
+    double Aee = 0;  ///< employee fund amount (used when pee is not above 0)
+    double Aer = 0;  ///< employer fund amount
 };
 
 /// One trial salary worked out.
 struct BackwardTrial {
-    double RFee;         ///< employee fund contribution
-    double RFer;         ///< employer fund contribution
-    double TI;           ///< taxable income of the period
-    double lookupIncome; ///< annual income looked up: max(TI, 0), monthly max(12 x TI, 0)
-    int bracket;         ///< index of its tax bracket
-    double tax;          ///< tax of the period after the rebate, not below 0
-    double R;            ///< UIF base
+    double RFee;          ///< employee fund contribution
+    double RFer;          ///< employer fund contribution
+    double TI;            ///< taxable income of the period
+    double lookupIncome;  ///< annual income looked up: max(TI, 0), monthly max(12 x TI, 0)
+    int bracket;          ///< index of its tax bracket
+    double tax;           ///< tax of the period after the rebate, not below 0
+    double R;             ///< UIF base
     double employeeUIF;
-    double net; ///< net salary of the trial
+    double net;  ///< net salary of the trial
 };
 
 /// Works out trial salary G. No allocation, no table built: a few dozen floating-point
@@ -100,9 +100,9 @@ inline BackwardTrial evaluateBackwardTrial(const BackwardSearchConstants& k, dou
 }
 
 struct SearchOutcome {
-    bool found = false;   ///< a trial salary up to the bound has a net above N
-    double G = 0;         ///< the first such trial salary
-    long long trials = 0; ///< trials evaluated
+    bool found = false;    ///< a trial salary up to the bound has a net above N
+    double G = 0;          ///< the first such trial salary
+    long long trials = 0;  ///< trials evaluated
 };
 
 /// Tries G = 1, 2, 3, ... up to `maximumG` and stops at the first net above N.
@@ -112,4 +112,4 @@ SearchOutcome literalBackwardSearch(const BackwardSearchConstants& k, double N, 
 /// net provably grows with G, and by stepping elsewhere.
 SearchOutcome fastBackwardSearch(const BackwardSearchConstants& k, double N, double maximumG);
 
-} // namespace kestrel
+}  // namespace kestrel

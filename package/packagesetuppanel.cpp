@@ -46,7 +46,7 @@ void check(QRadioButton* first, QRadioButton* second, int which)
     second->setAutoExclusive(true);
 }
 
-} // namespace
+}  // namespace
 
 PackageSetupPanel::PackageSetupPanel(PackageDirection direction, PackagePeriod period, QWidget* parent)
     : QFrame(parent), direction_(direction)
@@ -231,4 +231,4 @@ void PackageSetupPanel::showInFront()
     employeeFund_->setFocus();
 }
 
-} // namespace kestrel
+}  // namespace kestrel

@@ -50,7 +50,7 @@ private:
 
     PackageDirection direction_;
     PayrollSettings settings_;
-    bool showing_ = false; // fields being filled from stored settings
+    bool showing_ = false;  // fields being filled from stored settings
 
     NumberField* employeeFund_;
     NumberField* employerFund_;
@@ -69,4 +69,4 @@ private:
     QPushButton* ok_;
 };
 
-} // namespace kestrel
+}  // namespace kestrel

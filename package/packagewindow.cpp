@@ -83,7 +83,7 @@ void showInFrontOf(QWidget* panel, QWidget* owner)
     panel->raise();
 }
 
-} // namespace
+}  // namespace
 
 PackageWindow::PackageWindow(PackageDirection direction, PackagePeriod period, QWidget* parent)
     : ChildWindow(parent), direction_(direction), period_(period)
@@ -546,4 +546,4 @@ void PackageWindow::salPackPrint(int destination)
     setButtonsForPanel(false, false);
 }
 
-} // namespace kestrel
+}  // namespace kestrel

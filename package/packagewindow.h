@@ -61,7 +61,7 @@ private:
     // Inputs and their copies in the cost-to-company column.
     WholeField* numAge_;
     NumberField* numNetMonSalReq_;
-    NumberField* numCCNetMonSalReq_ = nullptr; // forward windows
+    NumberField* numCCNetMonSalReq_ = nullptr;  // forward windows
     NumberField* numCompCar_;
     NumberField* numCCCompCar_;
     NumberField* numTravAll_;
@@ -73,7 +73,7 @@ private:
     NumberField* numCCOTaxFB_;
     NumberField* numRFundCont_;
     NumberField* numCCRFundCont_;
-    NumberField* numMedDeduct_ = nullptr; // backward windows
+    NumberField* numMedDeduct_ = nullptr;  // backward windows
     std::array<TextField*, 4> txtOtherDet_{};
     std::array<NumberField*, 4> numOtherDet_{};
     std::array<NumberField*, 4> numOtherDetCC_{};
@@ -105,4 +105,4 @@ private:
     QLabel* raLineC_ = nullptr;
 };
 
-} // namespace kestrel
+}  // namespace kestrel

@@ -17,4 +17,4 @@ void registerPackageWindows(WindowRegistry& registry)
                  [] { return new PackageWindow(PackageDirection::Forward, PackagePeriod::Annual); });
 }
 
-} // namespace kestrel
+}  // namespace kestrel

@@ -4,4 +4,4 @@
 namespace kestrel {
 class WindowRegistry;
 void registerPackageWindows(WindowRegistry& registry);
-} // namespace kestrel
+}  // namespace kestrel

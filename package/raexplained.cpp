@@ -16,14 +16,14 @@ RaExplanation raExplained(PackageDirection direction, const PackageInputs& in, c
     // A: R 3 500 less the employee's pension contributions of the year.
     const double E = lastEmployeeFund * toYear;
     const double D = 3500 - E;
-    lines.lineA = QStringLiteral("ie: R 3 500 - R") + formatGrouped(E) +
-                  (D >= 0 ? QStringLiteral(" = R") : QStringLiteral(" = - R")) + formatGrouped(std::fabs(D));
+    lines.lineA = QStringLiteral("ie: R 3 500 - R") + formatGrouped(E)
+                  + (D >= 0 ? QStringLiteral(" = R") : QStringLiteral(" = - R")) + formatGrouped(std::fabs(D));
 
     // C: 15 % of the income on which no retirement fund is contributed.
     const bool anyPercentage = s.PensionCont > 0 || s.EmployerPenCont > 0 || s.ProvCont > 0 || s.EmployerProvCont > 0;
     const double nonFunding =
-        CarFringeBenefit(in.carValue, s.CompCarMPYesNo, s.CompCarFBRate8020, PackagePeriod::Annual) +
-        in.travelAllowance * toYear + in.otherTaxableBenefits * toYear + in.otherExpensesTotal() * toYear;
+        CarFringeBenefit(in.carValue, s.CompCarMPYesNo, s.CompCarFBRate8020, PackagePeriod::Annual)
+        + in.travelAllowance * toYear + in.otherTaxableBenefits * toYear + in.otherExpensesTotal() * toYear;
     double I = nonFunding;
     if (!anyPercentage) {
         if (direction == PackageDirection::Backward)
@@ -36,4 +36,4 @@ RaExplanation raExplained(PackageDirection direction, const PackageInputs& in, c
     return lines;
 }
 
-} // namespace kestrel
+}  // namespace kestrel

@@ -11,8 +11,8 @@
 namespace kestrel {
 
 struct RaExplanation {
-    QString lineA; ///< "ie: R 3 500 - R" E " = R" (or " = - R") |3 500 - E|
-    QString lineC; ///< "ie: R " I " X 15% = R" 15 % of I
+    QString lineA;  ///< "ie: R 3 500 - R" E " = R" (or " = - R") |3 500 - E|
+    QString lineC;  ///< "ie: R " I " X 15% = R" 15 % of I
 };
 
 /// The two computed lines. `lastEmployeeFund` is the employee's fund contribution of the
@@ -26,4 +26,4 @@ struct RaExplanation {
 RaExplanation raExplained(PackageDirection direction, const PackageInputs& inputs, const PayrollSettings& settings,
                           double lastEmployeeFund, double grossSalaryShown);
 
-} // namespace kestrel
+}  // namespace kestrel

@@ -97,4 +97,4 @@ std::vector<SalPackageField> salPackageFields(PackageDirection direction, const 
     return f;
 }
 
-} // namespace kestrel
+}  // namespace kestrel

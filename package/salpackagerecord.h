@@ -14,20 +14,20 @@ namespace kestrel {
 
 /// The result fields of a package window, as they are shown after the calculation.
 struct SalPackageShown {
-    double employeeUIF = 0; ///< "UIF contribution"
+    double employeeUIF = 0;  ///< "UIF contribution"
     double employerUIF = 0;
     double skillsLevy = 0;
     double taxDue = 0;
     double taxCredit = 0;
     double taxDeduction = 0;
-    double salary = 0; ///< "Gross salary" or "Net salary(take-home)"
+    double salary = 0;  ///< "Gross salary" or "Net salary(take-home)"
     double totalCostToCompany = 0;
-    double onceOffCarCost = 0; ///< 0 when the once-off note is hidden
+    double onceOffCarCost = 0;  ///< 0 when the once-off note is hidden
 };
 
 struct SalPackageField {
     QString name;
-    QVariant value; ///< a double or a QString
+    QVariant value;  ///< a double or a QString
 };
 
 /// The fields of SalPackage in the order the print routine sets them. `inputs` are the
@@ -45,4 +45,4 @@ QString salPackageReportStem(PackageDirection direction);
 /// suitcase button or goto Help" and so on.
 QString salPackagePreviewTitle(PackageDirection direction, PackagePeriod period);
 
-} // namespace kestrel
+}  // namespace kestrel

@@ -66,8 +66,8 @@ AnnualCheckResult calculateAnnualCheck(const AnnualCheckInputs& in, const Payrol
 
     // 4. The allowable fund deduction, capped for the span (not prorated).
     const double taxableTravel = TaxableTravelAllowance(in.travelAllowance, settings.TAIncRate8020);
-    const double remunerationBase = in.salary + in.employerMedicalAid + in.commissions + in.bonus + taxableTravel
-                                  + in.employerFund;
+    const double remunerationBase =
+        in.salary + in.employerMedicalAid + in.commissions + in.bonus + taxableTravel + in.employerFund;
     r.allowableFundDeduction = RetirementFundDeduction(in.employerFund + in.employeeFund, remunerationBase, 1);
 
     // 5. The annual taxes with and without the bonus; the lookup without it is made last.
@@ -80,8 +80,7 @@ AnnualCheckResult calculateAnnualCheck(const AnnualCheckInputs& in, const Payrol
         r.lastLookup = TaxScaleLookup(r.annualisedIncome);
         withoutBonus = vbInt(r.lastLookup.taxBeforeRebates - rebate);
     } else {
-        r.annualisedIncome =
-            annualised(in.salary - r.allowableFundDeduction + in.employerMedicalAid + in.employerFund);
+        r.annualisedIncome = annualised(in.salary - r.allowableFundDeduction + in.employerMedicalAid + in.employerFund);
         withBonus = TaxScaleLookup(r.annualisedIncome + in.bonus).taxBeforeRebates - rebate;
         r.lastLookup = TaxScaleLookup(r.annualisedIncome);
         withoutBonus = r.lastLookup.taxBeforeRebates - rebate;

@@ -110,12 +110,12 @@ PayPeriodResult calculatePayPeriod(const PayPeriodInputs& in, const PayrollSetti
     r.taxableTravelAllowance = TaxableTravelAllowance(in.travelAllowance, settings.TAIncRate8020);
 
     const double contributions = in.employerFund + in.employeeFund;
-    const double remunerationBase = in.salary + in.employerMedicalAid + in.commissions + in.bonus
-                                  + r.taxableTravelAllowance + in.employerFund;
+    const double remunerationBase =
+        in.salary + in.employerMedicalAid + in.commissions + in.bonus + r.taxableTravelAllowance + in.employerFund;
     r.allowableFundDeduction = RetirementFundDeduction(contributions, remunerationBase, periods);
 
     const double periodIncome = in.salary + in.commissions + r.taxableTravelAllowance + in.employerMedicalAid
-                              + in.employerFund - r.allowableFundDeduction;
+                                + in.employerFund - r.allowableFundDeduction;
 
     // Monthly: days of the pay month and days worked in it.
     double monthDays = 0;
@@ -128,8 +128,7 @@ PayPeriodResult calculatePayPeriod(const PayPeriodInputs& in, const PayrollSetti
         break;
     case PayPeriod::Fortnightly:
     case PayPeriod::Weekly:
-        r.annualTaxableIncome =
-            periods * (static_cast<double>(in.normalDays) / in.thisDays) * periodIncome + in.bonus;
+        r.annualTaxableIncome = periods * (static_cast<double>(in.normalDays) / in.thisDays) * periodIncome + in.bonus;
         break;
     case PayPeriod::Daily:
         r.annualTaxableIncome = 260 * periodIncome + in.bonus;
@@ -156,7 +155,7 @@ PayPeriodResult calculatePayPeriod(const PayPeriodInputs& in, const PayrollSetti
             periodTax = bonusTax + (r.taxWithoutBonus - r.rebate) / 260;
         else
             periodTax = bonusTax
-                      + ((r.taxWithoutBonus - r.rebate) / periods) * in.thisDays / static_cast<double>(in.normalDays);
+                        + ((r.taxWithoutBonus - r.rebate) / periods) * in.thisDays / static_cast<double>(in.normalDays);
     }
     r.periodTax = periodTax < 0 ? 0 : periodTax;
 
@@ -167,8 +166,7 @@ PayPeriodResult calculatePayPeriod(const PayPeriodInputs& in, const PayrollSetti
     r.totalTaxDeduction = total > 0 ? total : 0;
 
     // Commissions are not part of the UIF base; they do carry the skills levy.
-    const double uifBase =
-        in.salary + in.employerMedicalAid + in.bonus + r.taxableTravelAllowance + in.employerFund;
+    const double uifBase = in.salary + in.employerMedicalAid + in.bonus + r.taxableTravelAllowance + in.employerFund;
     const UifContributions uif = uifContributions(uifBase, uifLimitForPeriod(settings.UIFLimit, in.period),
                                                   settings.EmployeeUIF, settings.EmployerUIF);
     r.employeeUIF = uif.employee;

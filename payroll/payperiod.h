@@ -20,16 +20,16 @@ struct PayPeriodInputs {
     double salary = 0;              ///< with taxable fringe benefits, without travel allowance or employer fund
     double employerMedicalAid = 0;  ///< a taxable fringe benefit
     double employeeMedicalAid = 0;
-    double employerFund = 0;        ///< employer's retirement-fund contributions (a taxable fringe benefit)
+    double employerFund = 0;  ///< employer's retirement-fund contributions (a taxable fringe benefit)
     double employeeFund = 0;
     double commissions = 0;
-    double bonus = 0;               ///< taxed in full in this period
+    double bonus = 0;  ///< taxed in full in this period
     double travelAllowance = 0;
-    short beneficiaries = 0;        ///< medical-scheme member and dependants
-    DayNumber startDate = 43160;    ///< monthly: 01/03/2018
-    DayNumber endDate = 43190;      ///< monthly: 31/03/2018
-    int normalDays = 0;             ///< fortnightly, weekly: days of a normal period
-    int thisDays = 0;               ///< fortnightly, weekly: days of this period
+    short beneficiaries = 0;      ///< medical-scheme member and dependants
+    DayNumber startDate = 43160;  ///< monthly: 01/03/2018
+    DayNumber endDate = 43190;    ///< monthly: 31/03/2018
+    int normalDays = 0;           ///< fortnightly, weekly: days of a normal period
+    int thisDays = 0;             ///< fortnightly, weekly: days of this period
 };
 
 /// The inputs of a freshly opened window of the period: everything 0, March 2018 for the
@@ -41,10 +41,10 @@ enum class PayPeriodRefusal {
     None,
     StartDateOutsideYear,
     EndDateOutsideYear,
-    MonthsDiffer,     ///< monthly: start and end date in different months
-    StartAfterEnd,    ///< monthly: start day after end day
-    DaysExceedNormal, ///< this period's days above the normal days
-    NoDays,           ///< normal or this period's days below 1
+    MonthsDiffer,      ///< monthly: start and end date in different months
+    StartAfterEnd,     ///< monthly: start day after end day
+    DaysExceedNormal,  ///< this period's days above the normal days
+    NoDays,            ///< normal or this period's days below 1
     AmountOutOfRange,
 };
 
@@ -54,11 +54,11 @@ struct PayPeriodResult {
     QString caption;  ///< its caption (empty: the application title)
     bool ok() const { return refusal == PayPeriodRefusal::None; }
 
-    double allowableFundDeduction = 0;   ///< D of the period
-    double taxableTravelAllowance = 0;   ///< travel allowance x inclusion rate
-    double annualTaxableIncome = 0;      ///< with the bonus: the income looked up
-    double taxWithBonus = 0;             ///< monthly after the rebate (not below 0), others before
-    double taxWithoutBonus = 0;          ///< the same without the bonus
+    double allowableFundDeduction = 0;  ///< D of the period
+    double taxableTravelAllowance = 0;  ///< travel allowance x inclusion rate
+    double annualTaxableIncome = 0;     ///< with the bonus: the income looked up
+    double taxWithBonus = 0;            ///< monthly after the rebate (not below 0), others before
+    double taxWithoutBonus = 0;         ///< the same without the bonus
     double rebate = 0;
     double periodTax = 0;                ///< tax of the period before credits, not below 0
     double medicalSchemeFeesCredit = 0;  ///< credit of the period

@@ -46,8 +46,10 @@ void PayPeriodWindow::buildForm()
     const bool monthly = period_ == PayPeriod::Monthly;
     const bool money = !monthly;  // the other windows take rand and cents
 
-    age_ = wholeField(monthly ? "silgEdit9" : period_ == PayPeriod::Daily ? "silgEdit23" : "silgEdit14", 0,
-                      kMaximumAge, kMessageAgeRange);
+    age_ = wholeField(monthly                       ? "silgEdit9"
+                      : period_ == PayPeriod::Daily ? "silgEdit23"
+                                                    : "silgEdit14",
+                      0, kMaximumAge, kMessageAgeRange);
     numSalRemun_ = amountField("numSalRemun", !money, money);
     numEmpERMedAidCont_ = amountField("numEmpERMedAidCont", !money);
     numEmpEEMedAidCont_ = amountField("numEmpEEMedAidCont", !money);
@@ -56,8 +58,7 @@ void PayPeriodWindow::buildForm()
     numComm_ = amountField("numComm", !money, money);
     bonus_ = amountField(monthly ? "silgEdit12" : "sidbEdit4", !money, money);
     travel_ = amountField(monthly ? "silgEdit13" : "sidbEdit6", !money, money);
-    numMedAidBens_ =
-        wholeField("numMedAidBens", 0, kMaximumBeneficiaries, kMessageBeneficiaryRange);
+    numMedAidBens_ = wholeField("numMedAidBens", 0, kMaximumBeneficiaries, kMessageBeneficiaryRange);
     numAllowableRFundDed_ = resultField("numAllowableRFundDed", 0);
 
     // Inputs, label left and field right, in the order of the pay slip.

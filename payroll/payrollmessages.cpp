@@ -7,13 +7,13 @@ namespace kestrel::payroll {
 QString startDateMessage()
 {
     return QStringLiteral("The date entered is not correct please enter a date between ") + formatDate(TaxYearStart)
-         + QStringLiteral(" and ") + formatDate(TaxYearEnd);
+           + QStringLiteral(" and ") + formatDate(TaxYearEnd);
 }
 
 QString endDateMessage(const QString& startDateShown)
 {
     return QStringLiteral("The date entered is not correct please enter a date between ") + startDateShown
-         + QStringLiteral(" and ") + formatDate(TaxYearEnd);
+           + QStringLiteral(" and ") + formatDate(TaxYearEnd);
 }
 
 bool amountsInRange(std::initializer_list<double> amounts)

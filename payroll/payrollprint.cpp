@@ -44,8 +44,8 @@ bool printTaxReport(const ReportTarget& target, const ReportRecord& record, int 
         BusyCursor busy;
         error = storeRecord(target.table, record);
         if (error.isEmpty())
-            return PrintReport(target.stem,
-                               destination == 0 ? std::optional<QString>(target.title) : std::nullopt, destination);
+            return PrintReport(target.stem, destination == 0 ? std::optional<QString>(target.title) : std::nullopt,
+                               destination);
     }
     // Shown with the normal pointer back.
     showReportError(error);

@@ -24,7 +24,10 @@ public:
     void value(const char* field, const QVariant& value) { record_.append({QString::fromLatin1(field), value}); }
     void number(const char* field, double value) { this->value(field, value); }
     /// A figure that is written as the integer 0 when it is not above 0.
-    void positiveOrZero(const char* field, double value) { this->value(field, value > 0 ? QVariant(value) : QVariant(0)); }
+    void positiveOrZero(const char* field, double value)
+    {
+        this->value(field, value > 0 ? QVariant(value) : QVariant(0));
+    }
 
     ReportRecord take() { return std::move(record_); }
 
@@ -213,7 +216,8 @@ ReportRecord annualReportRecord(PrintLanguage language, const QString& employeeN
         const int month = (index + 2) % 12 + 1;
         const QByteArray label = "AnnCalcBens" + QByteArray::number(month);
         w.text(label.constData(), english[index], afrikaans[index]);
-        w.value((label + "num").constData(), QVariant::fromValue<short>(r.beneficiaries[static_cast<std::size_t>(index)]));
+        w.value((label + "num").constData(),
+                QVariant::fromValue<short>(r.beneficiaries[static_cast<std::size_t>(index)]));
     }
     w.text("MedAidBens", "Med Aid contribution deduction", "Mediesfondsbydrae afrekking");
     w.value("MedAidBensnum", QVariant(0));  // the annual check computes no such deduction

@@ -38,12 +38,12 @@ double shownMoney(double value);
 
 /// The record of a pay-period printout (IRP5Mon, IRP5Week, IRP5Day) from the inputs and
 /// the result of the last calculation. The daily printout writes no date fields.
-ReportRecord payPeriodReportRecord(PrintLanguage language, const QString& employeeName,
-                                   const PayPeriodInputs& inputs, const PayPeriodResult& result);
+ReportRecord payPeriodReportRecord(PrintLanguage language, const QString& employeeName, const PayPeriodInputs& inputs,
+                                   const PayPeriodResult& result);
 
 /// The record of the annual printout (IRP5Ann).
-ReportRecord annualReportRecord(PrintLanguage language, const QString& employeeName,
-                                const AnnualCheckInputs& inputs, const AnnualCheckResult& result);
+ReportRecord annualReportRecord(PrintLanguage language, const QString& employeeName, const AnnualCheckInputs& inputs,
+                                const AnnualCheckResult& result);
 
 /// The record of the QuickTax printout ("merlin").
 ReportRecord quickTaxReportRecord(const QuickTaxResult& result);

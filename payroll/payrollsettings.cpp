@@ -4,9 +4,9 @@ namespace kestrel {
 
 QStringList payrollSettingsColumns()
 {
-    return {QStringLiteral("EmployeeUIF"),     QStringLiteral("EmployerUIF"),     QStringLiteral("UIFLimit"),
-            QStringLiteral("SkillLevy"),       QStringLiteral("TAIncRate8020"),   QStringLiteral("PensionCont"),
-            QStringLiteral("EmployerPenCont"), QStringLiteral("ProvCont"),        QStringLiteral("EmployerProvCont"),
+    return {QStringLiteral("EmployeeUIF"),       QStringLiteral("EmployerUIF"),   QStringLiteral("UIFLimit"),
+            QStringLiteral("SkillLevy"),         QStringLiteral("TAIncRate8020"), QStringLiteral("PensionCont"),
+            QStringLiteral("EmployerPenCont"),   QStringLiteral("ProvCont"),      QStringLiteral("EmployerProvCont"),
             QStringLiteral("CompCarFBRate8020"), QStringLiteral("CompCarMPYesNo")};
 }
 

@@ -8,7 +8,7 @@
 namespace kestrel {
 
 struct QuickTaxResult {
-    double income = 0;             ///< the annual taxable income broken down
+    double income = 0;  ///< the annual taxable income broken down
     short age = 0;
     double rebate = 0;             ///< RebateForAge
     TaxScaleResult lookup;         ///< base tax, marginal rate, tax on the excess

@@ -53,17 +53,11 @@ QuickTaxResult lastQuickTax()
 }  // namespace
 
 QuickTaxWindow::QuickTaxWindow(QWidget* parent)
-    : ChildWindow(parent),
-      numTaxableIncome_(field(this, "numTaxableIncome", 2)),
-      numAge_(field(this, "numAge", 0)),
-      numTaxOnIncome_(field(this, "numTaxOnIncome", 2)),
-      numMarginalRate_(field(this, "numMarginalRate", 0, 44)),
-      numPortion_(field(this, "numPortion", 2)),
-      numTotalTax_(field(this, "numTotalTax", 2)),
-      numRebate_(field(this, "numRebate", 2)),
-      numTaxCommitment_(field(this, "numTaxCommitment", 2)),
-      numAvRateBefore_(field(this, "numAvRateBefore", 1)),
-      numAvRateAfter_(field(this, "numAvRateAfter", 1)),
+    : ChildWindow(parent), numTaxableIncome_(field(this, "numTaxableIncome", 2)), numAge_(field(this, "numAge", 0)),
+      numTaxOnIncome_(field(this, "numTaxOnIncome", 2)), numMarginalRate_(field(this, "numMarginalRate", 0, 44)),
+      numPortion_(field(this, "numPortion", 2)), numTotalTax_(field(this, "numTotalTax", 2)),
+      numRebate_(field(this, "numRebate", 2)), numTaxCommitment_(field(this, "numTaxCommitment", 2)),
+      numAvRateBefore_(field(this, "numAvRateBefore", 1)), numAvRateAfter_(field(this, "numAvRateAfter", 1)),
       fraPrint_(new PrintChoicePanel(this, QStringLiteral("&Cancel")))
 {
     setWindowTitle(QStringLiteral("QuickTax"));

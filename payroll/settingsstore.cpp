@@ -18,16 +18,26 @@ const QString kTable = QStringLiteral("Setup");
 // The settings' fields by column name.
 double* numberColumn(PayrollSettings& s, const QString& column)
 {
-    if (column == QLatin1String("EmployeeUIF")) return &s.EmployeeUIF;
-    if (column == QLatin1String("EmployerUIF")) return &s.EmployerUIF;
-    if (column == QLatin1String("UIFLimit")) return &s.UIFLimit;
-    if (column == QLatin1String("SkillLevy")) return &s.SkillLevy;
-    if (column == QLatin1String("TAIncRate8020")) return &s.TAIncRate8020;
-    if (column == QLatin1String("PensionCont")) return &s.PensionCont;
-    if (column == QLatin1String("EmployerPenCont")) return &s.EmployerPenCont;
-    if (column == QLatin1String("ProvCont")) return &s.ProvCont;
-    if (column == QLatin1String("EmployerProvCont")) return &s.EmployerProvCont;
-    if (column == QLatin1String("CompCarFBRate8020")) return &s.CompCarFBRate8020;
+    if (column == QLatin1String("EmployeeUIF"))
+        return &s.EmployeeUIF;
+    if (column == QLatin1String("EmployerUIF"))
+        return &s.EmployerUIF;
+    if (column == QLatin1String("UIFLimit"))
+        return &s.UIFLimit;
+    if (column == QLatin1String("SkillLevy"))
+        return &s.SkillLevy;
+    if (column == QLatin1String("TAIncRate8020"))
+        return &s.TAIncRate8020;
+    if (column == QLatin1String("PensionCont"))
+        return &s.PensionCont;
+    if (column == QLatin1String("EmployerPenCont"))
+        return &s.EmployerPenCont;
+    if (column == QLatin1String("ProvCont"))
+        return &s.ProvCont;
+    if (column == QLatin1String("EmployerProvCont"))
+        return &s.EmployerProvCont;
+    if (column == QLatin1String("CompCarFBRate8020"))
+        return &s.CompCarFBRate8020;
     return nullptr;
 }
 

@@ -31,8 +31,7 @@ PayrollSettings loadPayPeriodSettings()
 namespace {
 
 // Settings have no range of their own; the limit only keeps every result a finite number.
-template <typename Field>
-Field* settingField(QWidget* parent, const char* name, int decimals)
+template <typename Field> Field* settingField(QWidget* parent, const char* name, int decimals)
 {
     auto* field = new Field(parent);
     field->setObjectName(QString::fromLatin1(name));
@@ -50,14 +49,12 @@ Field* settingField(QWidget* parent, const char* name, int decimals)
 }  // namespace
 
 PayrollSetupPanel::PayrollSetupPanel(QWidget* window)
-    : QFrame(window),
-      numEmpEUIF_(settingField<NumberField>(this, "numEmpEUIF", 3)),
+    : QFrame(window), numEmpEUIF_(settingField<NumberField>(this, "numEmpEUIF", 3)),
       numEmpRUIF_(settingField<NumberField>(this, "numEmpRUIF", 3)),
       numUIFLimit_(settingField<WholeField>(this, "numUIFLimit", 0)),
       numSkillPercent_(settingField<NumberField>(this, "numSkillPercent", 3)),
       optTAIncRate80_(new QRadioButton(QStringLiteral("80%"), this)),
-      optTAIncRate20_(new QRadioButton(QStringLiteral("20%"), this)),
-      rates_(new QButtonGroup(this)),
+      optTAIncRate20_(new QRadioButton(QStringLiteral("20%"), this)), rates_(new QButtonGroup(this)),
       cmdSetupOK_(new QPushButton(QStringLiteral("O&K"), this))
 {
     setObjectName(QStringLiteral("fraSetup"));

@@ -95,8 +95,7 @@ void GeneralInfoPanel::showInFront()
 TaxPrintPanel::TaxPrintPanel(QWidget* window)
     : PrintChoicePanel(window, QStringLiteral("&Cancel")),
       optEnglish_(new QRadioButton(QStringLiteral("&English print"))),
-      optAfrikaans_(new QRadioButton(QStringLiteral("&Afrikaans print"))),
-      txtEmployeeName_(new TextField(50))
+      optAfrikaans_(new QRadioButton(QStringLiteral("&Afrikaans print"))), txtEmployeeName_(new TextField(50))
 {
     optEnglish_->setObjectName(QStringLiteral("optEnglish"));
     optAfrikaans_->setObjectName(QStringLiteral("optAfrikaans"));

@@ -30,14 +30,10 @@ QPushButton* commandButton(QWidget* parent, const char* name, const QString& cap
 }  // namespace
 
 TaxWindow::TaxWindow(QWidget* parent)
-    : ChildWindow(parent),
-      setup_(new PayrollSetupPanel(this)),
-      info_(new GeneralInfoPanel(this)),
-      print_(new TaxPrintPanel(this)),
-      cmdCalculate_(commandButton(this, "cmdCalculate", QStringLiteral("&Calculate"))),
+    : ChildWindow(parent), setup_(new PayrollSetupPanel(this)), info_(new GeneralInfoPanel(this)),
+      print_(new TaxPrintPanel(this)), cmdCalculate_(commandButton(this, "cmdCalculate", QStringLiteral("&Calculate"))),
       cmdSettings_(commandButton(this, "cmdSettings", QStringLiteral("&Settings"))),
-      cmdPrint_(commandButton(this, "cmdPrint", QStringLiteral("&Print"))),
-      cmdInfo_(new QPushButton(this)),
+      cmdPrint_(commandButton(this, "cmdPrint", QStringLiteral("&Print"))), cmdInfo_(new QPushButton(this)),
       cmdOK_(commandButton(this, "cmdOK", QStringLiteral("&OK")))
 {
     cmdInfo_->setObjectName(QStringLiteral("cmdInfo"));

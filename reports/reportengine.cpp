@@ -79,8 +79,7 @@ bool ReportEngine::run()
     if (!parsed)
         return false;
     QString error;
-    const std::optional<report::ReportData> data =
-        report::loadReportData(dataFile(kReportDatabase), *parsed, &error);
+    const std::optional<report::ReportData> data = report::loadReportData(dataFile(kReportDatabase), *parsed, &error);
     if (!data) {
         errorText_ = QStringLiteral("Report file %1, %2").arg(parsed->fileName, error);
         if (!error.startsWith(QLatin1String("line ")))

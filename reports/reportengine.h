@@ -3,9 +3,9 @@
 // window. It keeps the last values set on it until they are set again. Running it lays a
 // template out from the table that the template names, in Zidazura.mdb of the data folder
 // (common/apppaths.h: the application folder, or an installed program's user copy, the
-// same file that session().ReportDbPath names), and either shows the preview window (destination 0: page navigation, zoom, print
-// and the export "suitcase" button) or prints to the default printer without a preview
-// (destination 1). The call returns at once; the preview stays open beside the calculator.
+// same file that session().ReportDbPath names), and either shows the preview window (destination 0: page navigation,
+// zoom, print and the export "suitcase" button) or prints to the default printer without a preview (destination 1). The
+// call returns at once; the preview stays open beside the calculator.
 //
 // A printout, after writing its table through the ReportStore:
 //

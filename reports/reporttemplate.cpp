@@ -37,8 +37,8 @@ QList<Token> tokenize(const QString& line, int lineNumber)
             bool closed = false;
             while (i < n) {
                 const QChar t = line.at(i);
-                if (t == QLatin1Char('\\') && i + 1 < n &&
-                    (line.at(i + 1) == QLatin1Char('"') || line.at(i + 1) == QLatin1Char('\\'))) {
+                if (t == QLatin1Char('\\') && i + 1 < n
+                    && (line.at(i + 1) == QLatin1Char('"') || line.at(i + 1) == QLatin1Char('\\'))) {
                     text += line.at(i + 1);
                     i += 2;
                     continue;
@@ -86,8 +86,8 @@ ValueFormat parseFormat(const QString& name, int line)
         format.decimals = 0;
     } else if (f == QLatin1String("date")) {
         format.kind = ValueFormat::Kind::Date;
-    } else if (f.size() == 6 && f.startsWith(QLatin1String("fixed")) && f.at(5) >= QLatin1Char('0') &&
-               f.at(5) <= QLatin1Char('6')) {
+    } else if (f.size() == 6 && f.startsWith(QLatin1String("fixed")) && f.at(5) >= QLatin1Char('0')
+               && f.at(5) <= QLatin1Char('6')) {
         format.kind = ValueFormat::Kind::Fixed;
         format.decimals = f.at(5).digitValue();
     } else {
@@ -294,8 +294,8 @@ private:
                              QStringLiteral("'%1' takes a table name and optionally 'order COLUMN'").arg(keyword)};
         s.table = nameArgument(args[0]);
         if (args.size() == 3) {
-            if (args[1].value.compare(QLatin1String("order"), Qt::CaseInsensitive) != 0 ||
-                args[1].kind != Token::Kind::Word || args[2].kind == Token::Kind::FieldRef)
+            if (args[1].value.compare(QLatin1String("order"), Qt::CaseInsensitive) != 0
+                || args[1].kind != Token::Kind::Word || args[2].kind == Token::Kind::FieldRef)
                 throw ParseError{s.line,
                                  QStringLiteral("'%1' takes a table name and optionally 'order COLUMN'").arg(keyword)};
             s.orderBy = nameArgument(args[2]);
@@ -352,8 +352,8 @@ private:
             simpleText(Statement::Kind::Text);
         } else if (keyword == QLatin1String("note")) {
             simpleText(Statement::Kind::Note);
-        } else if (keyword == QLatin1String("columns") || keyword == QLatin1String("row") ||
-                   keyword == QLatin1String("total")) {
+        } else if (keyword == QLatin1String("columns") || keyword == QLatin1String("row")
+                   || keyword == QLatin1String("total")) {
             expectTexts(tokens, 1, -1, keyword, number);
             s.kind = keyword == QLatin1String("columns") ? Statement::Kind::Columns
                      : keyword == QLatin1String("row")   ? Statement::Kind::Row
@@ -361,8 +361,8 @@ private:
             for (const Token& t : tokens)
                 s.texts << parseText(t.value, number);
             add(std::move(s));
-        } else if (keyword == QLatin1String("rule") || keyword == QLatin1String("space") ||
-                   keyword == QLatin1String("newpage")) {
+        } else if (keyword == QLatin1String("rule") || keyword == QLatin1String("space")
+                   || keyword == QLatin1String("newpage")) {
             expectNothing(tokens, keyword, number);
             s.kind = keyword == QLatin1String("rule")    ? Statement::Kind::Rule
                      : keyword == QLatin1String("space") ? Statement::Kind::Space
@@ -379,8 +379,8 @@ private:
         } else if (keyword == QLatin1String("if")) {
             s.kind = Statement::Kind::If;
             qsizetype at = 0;
-            if (at < tokens.size() && tokens[at].kind == Token::Kind::Word &&
-                tokens[at].value.compare(QLatin1String("not"), Qt::CaseInsensitive) == 0) {
+            if (at < tokens.size() && tokens[at].kind == Token::Kind::Word
+                && tokens[at].value.compare(QLatin1String("not"), Qt::CaseInsensitive) == 0) {
                 s.condition.negate = true;
                 ++at;
             }
@@ -393,9 +393,8 @@ private:
             ++at;
             if (at < tokens.size()) {
                 const Token& op = tokens[at];
-                if (op.kind != Token::Kind::Word ||
-                    (op.value != QLatin1String("=") && op.value != QLatin1String("!=")) || at + 2 != tokens.size() ||
-                    tokens[at + 1].kind != Token::Kind::Text)
+                if (op.kind != Token::Kind::Word || (op.value != QLatin1String("=") && op.value != QLatin1String("!="))
+                    || at + 2 != tokens.size() || tokens[at + 1].kind != Token::Kind::Text)
                     throw ParseError{number, QStringLiteral("'if' takes a field in braces: if {Field}, if not {Field}, "
                                                             "if {Field} = \"text\"")};
                 s.condition.test = op.value == QLatin1String("=") ? Condition::Test::Equal : Condition::Test::NotEqual;
@@ -417,8 +416,8 @@ private:
             s.kind = Statement::Kind::Keep;
             open(std::move(s));
         } else if (keyword == QLatin1String("grid") || keyword == QLatin1String("each")) {
-            if (insideKind(Statement::Kind::Each) || insideKind(Statement::Kind::Keep) ||
-                insideKind(Statement::Kind::Grid))
+            if (insideKind(Statement::Kind::Each) || insideKind(Statement::Kind::Keep)
+                || insideKind(Statement::Kind::Grid))
                 throw ParseError{number,
                                  QStringLiteral("'%1' cannot stand inside 'grid', 'each' or 'keep'").arg(keyword)};
             s.kind = keyword == QLatin1String("grid") ? Statement::Kind::Grid : Statement::Kind::Each;

@@ -50,9 +50,9 @@ double AdditionalMedicalCredit(int age, double employerContribution, double empl
         return 0;
     if (age < year.additionalMedicalAge)
         return 0;
-    const double credit = (employerContribution + employeeContribution
-                           - year.additionalMedicalMultiple * medicalSchemeFeesCredit)
-                        * year.additionalMedicalFactor;
+    const double credit =
+        (employerContribution + employeeContribution - year.additionalMedicalMultiple * medicalSchemeFeesCredit)
+        * year.additionalMedicalFactor;
     return credit < 0 ? 0 : credit;
 }
 

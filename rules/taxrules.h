@@ -8,8 +8,8 @@ namespace kestrel {
 
 /// The result of looking an annual taxable income up on the income-tax scale.
 struct TaxScaleResult {
-    double income = 0;            ///< annual taxable income looked up
-    double marginalRate = 0;      ///< per cent: 18, 26, 31, 36, 39, 41 or 45
+    double income = 0;        ///< annual taxable income looked up
+    double marginalRate = 0;  ///< per cent: 18, 26, 31, 36, 39, 41 or 45
     double bracketFloor = 0;
     double bracketCeiling = 0;    ///< 9 999 999 999 for the top bracket (display only)
     double baseTax = 0;           ///< tax on the bracket floor

@@ -10,10 +10,10 @@
 namespace kestrel {
 
 struct TaxBracket {
-    double floor;     ///< taxable income above which the bracket starts (rand)
-    double ceiling;   ///< highest income of the bracket; an income on it belongs here
-    double rate;      ///< marginal rate in per cent
-    double baseTax;   ///< tax on the floor (rand)
+    double floor;    ///< taxable income above which the bracket starts (rand)
+    double ceiling;  ///< highest income of the bracket; an income on it belongs here
+    double rate;     ///< marginal rate in per cent
+    double baseTax;  ///< tax on the floor (rand)
 };
 
 struct VehicleScaleRow {
@@ -29,11 +29,11 @@ struct TaxYear {
 
     std::array<TaxBracket, 7> brackets;
 
-    double primaryRebate;          ///< below 65
-    double secondaryRebate;        ///< added from 65
-    double secondaryTertiaryRebate;///< secondary and tertiary together, added from 75
-    int secondaryAge;              ///< 65
-    int tertiaryAge;               ///< 75
+    double primaryRebate;            ///< below 65
+    double secondaryRebate;          ///< added from 65
+    double secondaryTertiaryRebate;  ///< secondary and tertiary together, added from 75
+    int secondaryAge;                ///< 65
+    int tertiaryAge;                 ///< 75
 
     double medicalCreditFirstTwo;  ///< per month for each of the first two beneficiaries
     double medicalCreditFurther;   ///< per month for each further beneficiary

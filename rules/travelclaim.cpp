@@ -16,7 +16,7 @@ double capClaim(double claim, double allowance)
     return claim > allowance ? allowance : claim;
 }
 
-} // namespace
+}  // namespace
 
 TravelClaimResult SplitTravelDistance(const TravelClaimInputs& in, TravelClaimResult r)
 {
@@ -102,7 +102,7 @@ TravelClaimResult TravelDeemedClaim(const TravelClaimInputs& in, TravelClaimResu
     // A period of 365 days or more is not prorated.
     if (days > 0 && days < 365)
         fixed = fixed * days / 365;
-    fixed = vbInt(fixed * 1000000) / 1000000; // cut to six decimals of a rand
+    fixed = vbInt(fixed * 1000000) / 1000000;  // cut to six decimals of a rand
 
     // Cents per km.
     fixed *= 100;
@@ -121,8 +121,8 @@ TravelClaimResult TravelDeemedClaim(const TravelClaimInputs& in, TravelClaimResu
 
 TravelClaimResult TravelActualClaim(const TravelClaimInputs& in, TravelClaimResult r)
 {
-    r.totalCosts = in.fuelAndOil + in.repairsAndMaintenance + in.insuranceAndLicence + in.otherExpenses +
-                   in.wearAndTear + in.leasePayments;
+    r.totalCosts = in.fuelAndOil + in.repairsAndMaintenance + in.insuranceAndLicence + in.otherExpenses + in.wearAndTear
+                   + in.leasePayments;
     r = SplitTravelDistance(in, r);
     const double days = in.periodDays;
     const double value = in.vehicleValue;
@@ -150,9 +150,9 @@ TravelClaimResult TravelActualClaim(const TravelClaimInputs& in, TravelClaimResu
     // The business share of the costs; a distance of 1 km or less claims nothing.
     const double claim =
         (in.closingReading - in.openingReading) > 1 ? r.totalCosts * r.businessDistance / r.totalDistance : 0.0;
-    r.privateUse = r.totalCosts - claim; // before the cap, and not recomputed after it
+    r.privateUse = r.totalCosts - claim;  // before the cap, and not recomputed after it
     r.deductionClaim = capClaim(claim, in.allowanceReceived);
     return r;
 }
 
-} // namespace kestrel
+}  // namespace kestrel

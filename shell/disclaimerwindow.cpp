@@ -19,8 +19,7 @@ DisclaimerWindow::DisclaimerWindow(QWidget* parent)
       agree_(new QCheckBox(QStringLiteral(" I have read this disclaimer and I understand and agree with the contents "
                                           "of this disclaimer"),
                            this)),
-      ok_(new QPushButton(QStringLiteral("&OK"), this)),
-      cancel_(new QPushButton(QStringLiteral("&Cancel"), this))
+      ok_(new QPushButton(QStringLiteral("&OK"), this)), cancel_(new QPushButton(QStringLiteral("&Cancel"), this))
 {
     setObjectName(QStringLiteral("frmDisclaimerYesNo"));
     setWindowTitle(QStringLiteral("Kestrel 2019 - Disclaimer"));

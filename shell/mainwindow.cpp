@@ -45,7 +45,7 @@ QString ProgramVersion::digits() const
 QString MDIForm1::captionFor(const ProgramVersion& version)
 {
     return QStringLiteral("Kestrel 2019 Ver: ") + version.display()
-         + QStringLiteral("  Tax year 1 March 2018 to 28 February 2019 - check every result before you rely on it");
+           + QStringLiteral("  Tax year 1 March 2018 to 28 February 2019 - check every result before you rely on it");
 }
 
 long long MDIForm1::disclaimerNumber(const QString& digits)
@@ -189,7 +189,7 @@ void MDIForm1::printerSetup()
 
 QStringList MDIForm1::desktopCalculators()
 {
-    return {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),   QStringLiteral("galculator"),
+    return {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),     QStringLiteral("galculator"),
             QStringLiteral("qalculate-gtk"),    QStringLiteral("mate-calc"), QStringLiteral("xcalc")};
 }
 
@@ -248,17 +248,21 @@ void MDIForm1::buildMenus()
     addEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { close(); });
 
     QMenu* kestrel = addMenu(QStringLiteral("mnuKest"), QStringLiteral("&Kestrel"));
-    addEntry(kestrel, QStringLiteral("mnuKestMon"), QStringLiteral("&Monthly"), open(QStringLiteral("frmKestrelMon"), true));
-    addEntry(kestrel, QStringLiteral("mnuKestAnn"), QStringLiteral("&Annual"), open(QStringLiteral("frmKestrelAnn"), true));
+    addEntry(kestrel, QStringLiteral("mnuKestMon"), QStringLiteral("&Monthly"),
+             open(QStringLiteral("frmKestrelMon"), true));
+    addEntry(kestrel, QStringLiteral("mnuKestAnn"), QStringLiteral("&Annual"),
+             open(QStringLiteral("frmKestrelAnn"), true));
 
     QMenu* osprey = addMenu(QStringLiteral("mnuOspr"), QStringLiteral("&Osprey"));
-    addEntry(osprey, QStringLiteral("mnuOsprMon"), QStringLiteral("&Monthly"), open(QStringLiteral("frmOsprMon"), true));
+    addEntry(osprey, QStringLiteral("mnuOsprMon"), QStringLiteral("&Monthly"),
+             open(QStringLiteral("frmOsprMon"), true));
     addEntry(osprey, QStringLiteral("mnuOsprAnn"), QStringLiteral("&Annual"), open(QStringLiteral("frmOsprAnn"), true));
 
     QMenu* tax = addMenu(QStringLiteral("mnuTaxCalc"), QStringLiteral("&TaxCalcs"));
     addEntry(tax, QStringLiteral("mnuAnnual"), QStringLiteral("&Annual"), open(QStringLiteral("frmAnnual"), false));
     addEntry(tax, QStringLiteral("mnuMonthly"), QStringLiteral("&Monthly"), open(QStringLiteral("frmMonthly"), false));
-    addEntry(tax, QStringLiteral("mnuFortNight"), QStringLiteral("&FortNightly"), open(QStringLiteral("frmFortNight"), false));
+    addEntry(tax, QStringLiteral("mnuFortNight"), QStringLiteral("&FortNightly"),
+             open(QStringLiteral("frmFortNight"), false));
     addEntry(tax, QStringLiteral("mnuWeekly"), QStringLiteral("&Weekly"), open(QStringLiteral("frmWeekly"), false));
     addEntry(tax, QStringLiteral("mnuDaily"), QStringLiteral("&Daily"), open(QStringLiteral("frmDaily"), false));
 
@@ -279,7 +283,8 @@ void MDIForm1::buildMenus()
             widenFor(liveFrame(QStringLiteral("frmCompCar")), chrome);
         }
     });
-    addEntry(cars, QStringLiteral("mnuCarAll1"), QStringLiteral("Car Allowance"), open(QStringLiteral("frmCarAll1"), true));
+    addEntry(cars, QStringLiteral("mnuCarAll1"), QStringLiteral("Car Allowance"),
+             open(QStringLiteral("frmCarAll1"), true));
 
     QMenu* business = addMenu(QStringLiteral("mnuBusinessCalcs"), QStringLiteral("Bu&siness Calculations"));
     addEntry(business, QStringLiteral("mnuInflationProject"), QStringLiteral("Inflation Projections"),
@@ -388,11 +393,11 @@ void MDIForm1::unloadWindow(const QString& kind)
 
 QStringList MDIForm1::initialiseAllClosingList()
 {
-    return {QStringLiteral("frmAnnual"),     QStringLiteral("frmMonthly"),    QStringLiteral("frmWeekly"),
-            QStringLiteral("frmDaily"),      QStringLiteral("frmCompCar"),    QStringLiteral("frmCarAll1"),
-            QStringLiteral("frmHelpBrowser"), QStringLiteral("frmInflation"), QStringLiteral("frmLoans"),
-            QStringLiteral("frmLoanBuster"), QStringLiteral("frmLoanComp"),   QStringLiteral("frmDayBal"),
-            QStringLiteral("frmKestrelMon"), QStringLiteral("frmKestrelAnn"), QStringLiteral("frmOsprMon"),
+    return {QStringLiteral("frmAnnual"),      QStringLiteral("frmMonthly"),    QStringLiteral("frmWeekly"),
+            QStringLiteral("frmDaily"),       QStringLiteral("frmCompCar"),    QStringLiteral("frmCarAll1"),
+            QStringLiteral("frmHelpBrowser"), QStringLiteral("frmInflation"),  QStringLiteral("frmLoans"),
+            QStringLiteral("frmLoanBuster"),  QStringLiteral("frmLoanComp"),   QStringLiteral("frmDayBal"),
+            QStringLiteral("frmKestrelMon"),  QStringLiteral("frmKestrelAnn"), QStringLiteral("frmOsprMon"),
             QStringLiteral("frmOsprAnn")};
 }
 

@@ -22,7 +22,6 @@ namespace kestrel {
 class ReportEngine;
 class ChildWindow;
 
-
 /// The version of this build: 1.1.0, shown as "1.01.000"; its disclaimer number is 110.
 struct ProgramVersion {
     int major = 1;

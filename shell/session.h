@@ -17,8 +17,8 @@ namespace kestrel {
 
 /// QuickTax working values (the taxable income itself is the tax-scale exchange's).
 struct QuickTaxState {
-    double quickTaxIncome = 0;     ///< copy of the taxable income taken at each calculation
-    short age = 0;                 ///< whole years
+    double quickTaxIncome = 0;  ///< copy of the taxable income taken at each calculation
+    short age = 0;              ///< whole years
     double rebate = 0;
     double totalTax = 0;           ///< tax before rebates
     double taxCommitment = 0;      ///< tax after rebates, never negative

@@ -47,7 +47,7 @@ QString oneDecimal(double value)
     return formatFixed(value, 1);
 }
 
-} // namespace
+}  // namespace
 
 CarAllowanceWindow::CarAllowanceWindow(QWidget* parent)
     : ChildWindow(parent), startDate_(TaxYearStart), endDate_(TaxYearEnd)
@@ -430,7 +430,7 @@ void CarAllowanceWindow::singlePaymentChanged(WholeField* field, double value, d
     if (value > 0 && other > 0) {
         showMessage(QStringLiteral("Only one amount for either Wear & Tear or Lease payments will be accepted"),
                     QStringLiteral("Single Payment"), MessageIcon::Critical, MessageButtons::Ok, this);
-        field->setValue(0); // stores 0 through this handler again
+        field->setValue(0);  // stores 0 through this handler again
         field->setFocus();
         return;
     }
@@ -455,8 +455,8 @@ void CarAllowanceWindow::storeDate(bool isStart)
 void CarAllowanceWindow::dateRejected(bool isStart)
 {
     const QString text = isStart ? kStartDateMessage
-                                 : QStringLiteral("The date entered is not correct please enter a date between ") +
-                                       dtStartDate->text() + QStringLiteral(" and 28/02/2019");
+                                 : QStringLiteral("The date entered is not correct please enter a date between ")
+                                       + dtStartDate->text() + QStringLiteral(" and 28/02/2019");
     showMessage(text, QStringLiteral("Incorrect Date"), MessageIcon::Critical, MessageButtons::Ok, this);
     DateField* field = isStart ? dtStartDate : dtEndDate;
     if (isVisible()) {
@@ -610,4 +610,4 @@ void CarAllowanceWindow::print(int destination)
                          destination);
 }
 
-} // namespace kestrel
+}  // namespace kestrel

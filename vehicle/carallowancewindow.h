@@ -80,8 +80,8 @@ private:
     // Labels and "R" signs that the mode enables
     QLabel* lblVehicleValue;
     QLabel* lblVehicleValueR;
-    QList<QWidget*> costWidgets_; ///< the six cost fields with their labels and R signs
-    QList<QWidget*> dateWidgets_; ///< the dates with their labels
+    QList<QWidget*> costWidgets_;  ///< the six cost fields with their labels and R signs
+    QList<QWidget*> dateWidgets_;  ///< the dates with their labels
     QLabel* lblPeriod;
     QLabel* lblIfKept;
 
@@ -120,4 +120,4 @@ private:
     bool filling_ = false;
 };
 
-} // namespace kestrel
+}  // namespace kestrel

@@ -45,7 +45,7 @@ bool shownVehicleIsEmpty(const CompanyCarRecord& record)
 void calculateVehicle(CompanyCarSet& set, int i, double totalDays, CompanyCarResult& res)
 {
     CompanyCarRecord& car = set.records[i];
-    const double rate = car.MaintIncluded == 1 ? 3.25 : 3.5; // per cent of the value a month
+    const double rate = car.MaintIncluded == 1 ? 3.25 : 3.5;  // per cent of the value a month
 
     // The business distance is held to the total distance, and stored so.
     if (car.BusDistance > car.TotalDistance)
@@ -72,7 +72,7 @@ void calculateVehicle(CompanyCarSet& set, int i, double totalDays, CompanyCarRes
     // Fuel borne by the employee, valued from the cost scale or as paid, less what the
     // employer reimbursed; only the private share counts.
     if (car.SARSTable == 1) {
-        const double fuelPerKm = VehicleScaleLookup(car.CCPrice).fuelPerKm; // FUEL_COMPONENT_TABLE
+        const double fuelPerKm = VehicleScaleLookup(car.CCPrice).fuelPerKm;  // FUEL_COMPONENT_TABLE
         car.FuelComponent = R(car.TotalDistance * fuelPerKm);
         if (const auto claim = share(car.FuelComponent - car.FuelReimbEmployer, res.privateDistance, car.TotalDistance))
             res.fuelClaim = R(*claim);
@@ -144,7 +144,7 @@ CompanyCarCalculation calculateSet(CompanyCarSet set, WhenEmpty rule)
 
         if (rule == WhenEmpty::StopAtCurrent && shownVehicleIsEmpty(set.records[current])) {
             calc.stopped = true;
-            res = CompanyCarResult{}; // nothing of this calculation is shown
+            res = CompanyCarResult{};  // nothing of this calculation is shown
             break;
         }
         if (rule == WhenEmpty::SkipVehicle && hasNeitherDistanceNorPrice(car)) {
@@ -170,7 +170,7 @@ QString yesNo(short flag)
     return flag == 1 ? QStringLiteral("Yes") : QStringLiteral("No");
 }
 
-} // namespace
+}  // namespace
 
 CompanyCarCalculation CompCarCalc(CompanyCarSet set)
 {
@@ -234,4 +234,4 @@ std::vector<ReportFields> compCarReportRows(const CompanyCarCalculation& calc)
     return rows;
 }
 
-} // namespace kestrel
+}  // namespace kestrel

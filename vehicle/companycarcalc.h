@@ -52,4 +52,4 @@ inline double daysOfUse(const CompanyCarRecord& record)
 /// The rows of the "compcar" printout, one per vehicle in vehicle order, from a PrintCalc.
 std::vector<ReportFields> compCarReportRows(const CompanyCarCalculation& calculation);
 
-} // namespace kestrel
+}  // namespace kestrel

@@ -28,7 +28,7 @@ using vehicleui::wholeInput;
 
 namespace {
 
-constexpr int kAmountDigits = 9; // 0 to 999 999 999
+constexpr int kAmountDigits = 9;  // 0 to 999 999 999
 
 TextField* textInput(QWidget* parent, const QString& name, int width)
 {
@@ -66,7 +66,7 @@ QCheckBox* checkBox(QWidget* parent, const QString& text, const QString& name)
     return box;
 }
 
-} // namespace
+}  // namespace
 
 CompanyCarWindow::CompanyCarWindow(QWidget* parent) : ChildWindow(parent)
 {
@@ -78,8 +78,8 @@ CompanyCarWindow::CompanyCarWindow(QWidget* parent) : ChildWindow(parent)
 
 QString CompanyCarWindow::captionFor(int shownNumber, int count)
 {
-    return QStringLiteral("Full use of Company Car : ") + QStringLiteral(" Vehicle number ") +
-           QString::number(shownNumber) + QStringLiteral(" of ") + QString::number(count);
+    return QStringLiteral("Full use of Company Car : ") + QStringLiteral(" Vehicle number ")
+           + QString::number(shownNumber) + QStringLiteral(" of ") + QString::number(count);
 }
 
 CompanyCarSet& CompanyCarWindow::set() const
@@ -429,8 +429,8 @@ void CompanyCarWindow::dateRejected(bool isStart)
     const QString text =
         isStart
             ? QStringLiteral("The date entered is not correct please enter a date between 01/03/2018 and 28/02/2019")
-            : QStringLiteral("The date entered is not correct please enter a date between ") + dtCCStartDate->text() +
-                  QStringLiteral(" and 28/02/2019");
+            : QStringLiteral("The date entered is not correct please enter a date between ") + dtCCStartDate->text()
+                  + QStringLiteral(" and 28/02/2019");
     if (!isStart)
         endDateInvalid_ = true;
     showMessage(text, QStringLiteral("Incorrect Date"), MessageIcon::Critical, MessageButtons::Ok, this);
@@ -712,7 +712,7 @@ void CompanyCarWindow::add()
         return;
     }
     if (record().CCRegNumber.isEmpty() && s.current != 0) {
-        beep(); // the vehicle shown needs its registration number first
+        beep();  // the vehicle shown needs its registration number first
         return;
     }
     runCalc();
@@ -842,4 +842,4 @@ void CompanyCarWindow::print(int destination)
     printCompanyCars(calc, destination);
 }
 
-} // namespace kestrel
+}  // namespace kestrel

@@ -130,9 +130,9 @@ private:
 
     PrintChoicePanel* fraPrint;
 
-    QList<QWidget*> controls_; ///< every control that "all on" and "all off" switch
+    QList<QWidget*> controls_;  ///< every control that "all on" and "all off" switch
     bool filling_ = false;
     bool endDateInvalid_ = false;
 };
 
-} // namespace kestrel
+}  // namespace kestrel

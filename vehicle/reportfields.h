@@ -24,4 +24,4 @@ inline QVariant reportValue(const ReportFields& fields, const QString& name)
     return {};
 }
 
-} // namespace kestrel
+}  // namespace kestrel

@@ -84,4 +84,4 @@ QString travelDeductionTemplate(const TravelClaimInputs& inputs)
     return inputs.accurateRecord == 1 ? QStringLiteral("caeprk") : QStringLiteral("caepnrk");
 }
 
-} // namespace kestrel
+}  // namespace kestrel

@@ -12,7 +12,7 @@
 namespace kestrel {
 
 struct TravelAllowanceCalculation {
-    TravelClaimInputs inputs; ///< with the period of the dates
+    TravelClaimInputs inputs;  ///< with the period of the dates
     TravelClaimResult result;
     /// The deemed-cost claim ran; false when the vehicle value, the period or the business
     /// distance entered is 0 and the deemed figures are 0.
@@ -39,4 +39,4 @@ ReportFields travelDeductionFields(const TravelClaimInputs& inputs, const Travel
 /// The report template of the method: "caeprk" with an accurate record, else "caepnrk".
 QString travelDeductionTemplate(const TravelClaimInputs& inputs);
 
-} // namespace kestrel
+}  // namespace kestrel

@@ -65,4 +65,4 @@ void setTextIfDifferent(QLineEdit* field, const QString& text)
         field->setText(text);
 }
 
-} // namespace kestrel::vehicleui
+}  // namespace kestrel::vehicleui

@@ -34,5 +34,5 @@ QString groupedAmount(double value);
 /// not disturb the cursor or fire a change for nothing.
 void setTextIfDifferent(QLineEdit* field, const QString& text);
 
-} // namespace vehicleui
-} // namespace kestrel
+}  // namespace vehicleui
+}  // namespace kestrel

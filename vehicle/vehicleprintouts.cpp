@@ -22,10 +22,10 @@ std::optional<QString> titleFor(int destination, const QString& title)
 {
     if (destination == 0)
         return title;
-    return std::nullopt; // printing straight to the printer sets no title
+    return std::nullopt;  // printing straight to the printer sets no title
 }
 
-} // namespace
+}  // namespace
 
 bool printTravelDeduction(const TravelClaimInputs& inputs, const TravelClaimResult& result, const QString& employeeName,
                           DayNumber startDate, DayNumber endDate, int destination)
@@ -73,4 +73,4 @@ bool printCompanyCars(const CompanyCarCalculation& printCalc, int destination)
     return PrintReport(QStringLiteral("compcar"), titleFor(destination, kCompanyCarPreviewTitle), destination);
 }
 
-} // namespace kestrel
+}  // namespace kestrel

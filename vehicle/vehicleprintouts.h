@@ -23,4 +23,4 @@ bool printTravelDeduction(const TravelClaimInputs& inputs, const TravelClaimResu
 /// Empties "compcar", writes one row per vehicle of the PrintCalc and runs "compcar".
 bool printCompanyCars(const CompanyCarCalculation& printCalc, int destination);
 
-} // namespace kestrel
+}  // namespace kestrel

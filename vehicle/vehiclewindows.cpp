@@ -12,4 +12,4 @@ void registerVehicleWindows(WindowRegistry& registry)
     registry.add(QStringLiteral("frmCarAll1"), [] { return new CarAllowanceWindow; });
 }
 
-} // namespace kestrel
+}  // namespace kestrel

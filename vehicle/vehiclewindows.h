@@ -4,4 +4,4 @@
 namespace kestrel {
 class WindowRegistry;
 void registerVehicleWindows(WindowRegistry& registry);
-} // namespace kestrel
+}  // namespace kestrel

@@ -16,7 +16,8 @@ Calculator sampleCalculator()
     c.name = QStringLiteral("sample");
     c.run = [](CalcInput& in, const RunContext& context) {
         const double amount = in.number(QStringLiteral("amount"));
-        const double limited = in.number(QStringLiteral("limited"), 0, {0.0, 100.0, QStringLiteral("The maximum allowed is 100")});
+        const double limited =
+            in.number(QStringLiteral("limited"), 0, {0.0, 100.0, QStringLiteral("The maximum allowed is 100")});
         const bool flag = in.flag(QStringLiteral("flag"));
         const DayNumber day = in.date(QStringLiteral("date"), QStringLiteral("01/03/2018"));
         const std::vector<double> list = in.numbers(QStringLiteral("list"), 3);

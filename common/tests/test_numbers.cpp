@@ -120,21 +120,48 @@ private Q_SLOTS:
         QTest::addColumn<QString>("fixed2");
         QTest::addColumn<QString>("grouped");
         QTest::addColumn<QString>("groupedNoLeadingZero");
-        QTest::newRow("zero") << 0.0 << "0.00" << "0.00" << ".00";
-        QTest::newRow("below-one") << 0.5 << "0.50" << "0.50" << ".50";
-        QTest::newRow("hundreds") << 123.456 << "123.46" << "123.46" << "123.46";
-        QTest::newRow("thousands") << 1234.5 << "1234.50" << "1 234.50" << "1 234.50";
-        QTest::newRow("millions") << 1234567.891 << "1234567.89" << "1 234 567.89" << "1 234 567.89";
-        QTest::newRow("negative") << -1000.0 << "-1000.00" << "-1 000.00" << "-1 000.00";
-        QTest::newRow("negative-rounds-to-zero") << -0.001 << "0.00" << "0.00" << ".00";
-        QTest::newRow("tie-to-even") << 0.125 << "0.12" << "0.12" << ".12";
-        QTest::newRow("visible-half") << 2722.075 << "2722.08" << "2 722.08" << "2 722.08";
-        QTest::newRow("carry-to-thousand") << 999.995 << "1000.00" << "1 000.00" << "1 000.00";
-        QTest::newRow("huge") << 1e20 << "100000000000000000000.00" << "100 000 000 000 000 000 000.00"
+        QTest::newRow("zero") << 0.0 << "0.00"
+                              << "0.00"
+                              << ".00";
+        QTest::newRow("below-one") << 0.5 << "0.50"
+                                   << "0.50"
+                                   << ".50";
+        QTest::newRow("hundreds") << 123.456 << "123.46"
+                                  << "123.46"
+                                  << "123.46";
+        QTest::newRow("thousands") << 1234.5 << "1234.50"
+                                   << "1 234.50"
+                                   << "1 234.50";
+        QTest::newRow("millions") << 1234567.891 << "1234567.89"
+                                  << "1 234 567.89"
+                                  << "1 234 567.89";
+        QTest::newRow("negative") << -1000.0 << "-1000.00"
+                                  << "-1 000.00"
+                                  << "-1 000.00";
+        QTest::newRow("negative-rounds-to-zero") << -0.001 << "0.00"
+                                                 << "0.00"
+                                                 << ".00";
+        QTest::newRow("tie-to-even") << 0.125 << "0.12"
+                                     << "0.12"
+                                     << ".12";
+        QTest::newRow("visible-half") << 2722.075 << "2722.08"
+                                      << "2 722.08"
+                                      << "2 722.08";
+        QTest::newRow("carry-to-thousand") << 999.995 << "1000.00"
+                                           << "1 000.00"
+                                           << "1 000.00";
+        QTest::newRow("huge") << 1e20 << "100000000000000000000.00"
+                              << "100 000 000 000 000 000 000.00"
                               << "100 000 000 000 000 000 000.00";
-        QTest::newRow("billions") << 9999999999.0 << "9999999999.00" << "9 999 999 999.00" << "9 999 999 999.00";
-        QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << "Overflow" << "Overflow" << "Overflow";
-        QTest::newRow("nan") << std::nan("") << "Overflow" << "Overflow" << "Overflow";
+        QTest::newRow("billions") << 9999999999.0 << "9999999999.00"
+                                  << "9 999 999 999.00"
+                                  << "9 999 999 999.00";
+        QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << "Overflow"
+                                  << "Overflow"
+                                  << "Overflow";
+        QTest::newRow("nan") << std::nan("") << "Overflow"
+                             << "Overflow"
+                             << "Overflow";
     }
     void formats()
     {

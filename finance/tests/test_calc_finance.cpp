@@ -37,36 +37,47 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("record");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
-        QTest::newRow("loan-default-mode") << "loan" << QByteArray(R"({"principal":100000,"period":240,"rate":12})")
-                                           << "repayment" << "1101.09";
+        QTest::newRow("loan-default-mode")
+            << "loan" << QByteArray(R"({"principal":100000,"period":240,"rate":12})") << "repayment"
+            << "1101.09";
         QTest::newRow("loan-charges") << "loan" << QByteArray(R"({"principal":100000,"period":240,"rate":12})")
-                                      << "totalInterest" << "164261.60";
+                                      << "totalInterest"
+                                      << "164261.60";
         QTest::newRow("loan-period")
             << "loan" << QByteArray(R"({"mode":"Repayment period","principal":100000,"rate":10,"repayment":1000})")
-            << "period" << "215.00";
+            << "period"
+            << "215.00";
         QTest::newRow("loan-period-repayment")
             << "loan" << QByteArray(R"({"mode":"Repayment period","principal":100000,"rate":10,"repayment":1000})")
-            << "repayment" << "1001.52";
+            << "repayment"
+            << "1001.52";
         QTest::newRow("loan-rate")
             << "loan" << QByteArray(R"({"mode":"Interest rate","principal":100000,"period":240,"repayment":1101.09})")
-            << "rate" << "12.00";
-        QTest::newRow("buster-saving")
-            << "loan-buster" << QByteArray(R"({"principal":500000,"period":240,"rate":10,"extra":1000})")
-            << "totalSaving" << "277317.23";
-        QTest::newRow("buster-extra")
-            << "loan-buster" << QByteArray(R"({"principal":500000,"period":240,"rate":10,"extra":1000})") << "extra"
-            << "1007.40";
+            << "rate"
+            << "12.00";
+        QTest::newRow("buster-saving") << "loan-buster"
+                                       << QByteArray(R"({"principal":500000,"period":240,"rate":10,"extra":1000})")
+                                       << "totalSaving"
+                                       << "277317.23";
+        QTest::newRow("buster-extra") << "loan-buster"
+                                      << QByteArray(R"({"principal":500000,"period":240,"rate":10,"extra":1000})")
+                                      << "extra"
+                                      << "1007.40";
         QTest::newRow("daily-interest")
             << "daily-balance"
             << QByteArray(R"({"capital":100000,"rate":10,"startDate":"01/03/2018","endDate":"28/02/2019"})")
-            << "interest" << "9972.60";
+            << "interest"
+            << "9972.60";
         QTest::newRow("daily-one-date") << "daily-balance"
                                         << QByteArray(R"({"capital":100000,"rate":10,"endDate":"28/02/2019"})")
-                                        << "days" << "0.00";
-        QTest::newRow("inflation-future") << "inflation" << QByteArray(R"({"presentCost":1000,"period":10,"rate":6})")
-                                          << "futureValue" << "1790.85";
+                                        << "days"
+                                        << "0.00";
+        QTest::newRow("inflation-future")
+            << "inflation" << QByteArray(R"({"presentCost":1000,"period":10,"rate":6})") << "futureValue"
+            << "1790.85";
         QTest::newRow("inflation-power") << "inflation" << QByteArray(R"({"presentCost":1000,"period":10,"rate":-5})")
-                                         << "buyingPower" << "1670.18";
+                                         << "buyingPower"
+                                         << "1670.18";
     }
     void results()
     {
@@ -107,8 +118,8 @@ private Q_SLOTS:
                                        << "The date entered is invalid please enter a valid date." << true;
         QTest::newRow("inflation-rate") << "inflation" << QByteArray(R"({"rate":-5.5})")
                                         << "The range of the Inflation Rate is between -5% and 40%" << true;
-        QTest::newRow("inflation-period") << "inflation" << QByteArray(R"({"period":41})")
-                                          << "The maximum period allowed 40 years" << true;
+        QTest::newRow("inflation-period")
+            << "inflation" << QByteArray(R"({"period":41})") << "The maximum period allowed 40 years" << true;
         QTest::newRow("unknown-key") << "inflation" << QByteArray(R"({"years":4})") << "" << true;
     }
     void errors()

@@ -34,7 +34,7 @@ double rateSearchOneStepAtATime(double principal, double period, double repaymen
     return rate;
 }
 
-double sumOf(const std::vector<ScheduleRow>& rows, double ScheduleRow::* member)
+double sumOf(const std::vector<ScheduleRow>& rows, double ScheduleRow::*member)
 {
     double sum = 0;
     for (const ScheduleRow& row : rows)
@@ -64,32 +64,58 @@ private Q_SLOTS:
         const auto P = LoanMode::PrincipalAmount;
         const auto N = LoanMode::RepaymentPeriod;
         const auto R = LoanMode::InterestRate;
-        QTest::newRow("repayment") << M << 100000.0 << 240.0 << 12.0 << 0.0 << "100000.00" << "240" << "12.000"
+        QTest::newRow("repayment") << M << 100000.0 << 240.0 << 12.0 << 0.0 << "100000.00"
+                                   << "240"
+                                   << "12.000"
                                    << "1101.09" << false;
-        QTest::newRow("principal") << P << 0.0 << 240.0 << 12.0 << 1101.09 << "100000.35" << "240" << "12.000"
+        QTest::newRow("principal") << P << 0.0 << 240.0 << 12.0 << 1101.09 << "100000.35"
+                                   << "240"
+                                   << "12.000"
                                    << "1101.09" << false;
-        QTest::newRow("period") << N << 100000.0 << 0.0 << 10.0 << 1000.0 << "100000.00" << "215" << "10.000"
+        QTest::newRow("period") << N << 100000.0 << 0.0 << 10.0 << 1000.0 << "100000.00"
+                                << "215"
+                                << "10.000"
                                 << "1001.52" << false;
-        QTest::newRow("period-found-again") << N << 100000.0 << 215.0 << 10.0 << 1001.52 << "100000.00" << "215"
-                                            << "10.000" << "1001.52" << false;
-        QTest::newRow("period-beyond-600") << N << 100000.0 << 0.0 << 10.0 << 800.0 << "100000.00" << "0" << "10.000"
+        QTest::newRow("period-found-again") << N << 100000.0 << 215.0 << 10.0 << 1001.52 << "100000.00"
+                                            << "215"
+                                            << "10.000"
+                                            << "1001.52" << false;
+        QTest::newRow("period-beyond-600") << N << 100000.0 << 0.0 << 10.0 << 800.0 << "100000.00"
+                                           << "0"
+                                           << "10.000"
                                            << "799.99" << false;
-        QTest::newRow("rate") << R << 100000.0 << 240.0 << 0.0 << 1101.09 << "100000.00" << "240" << "12.000"
+        QTest::newRow("rate") << R << 100000.0 << 240.0 << 0.0 << 1101.09 << "100000.00"
+                              << "240"
+                              << "12.000"
                               << "1101.09" << false;
-        QTest::newRow("rate-above-50") << R << 100000.0 << 240.0 << 0.0 << 5000.0 << "100000.00" << "240" << "59.990"
+        QTest::newRow("rate-above-50") << R << 100000.0 << 240.0 << 0.0 << 5000.0 << "100000.00"
+                                       << "240"
+                                       << "59.990"
                                        << "5000.00" << true;
-        QTest::newRow("rate-too-small") << R << 100000.0 << 240.0 << 0.0 << 400.0 << "100000.00" << "240" << "0.000"
+        QTest::newRow("rate-too-small") << R << 100000.0 << 240.0 << 0.0 << 400.0 << "100000.00"
+                                        << "240"
+                                        << "0.000"
                                         << "400.00" << false;
         // Zero inputs give zero results and change nothing else.
-        QTest::newRow("zero-repayment") << M << 100000.0 << 0.0 << 12.0 << 5.0 << "100000.00" << "0" << "12.000"
+        QTest::newRow("zero-repayment") << M << 100000.0 << 0.0 << 12.0 << 5.0 << "100000.00"
+                                        << "0"
+                                        << "12.000"
                                         << "0.00" << false;
-        QTest::newRow("zero-principal") << P << 0.0 << 240.0 << 0.0 << 1101.09 << "0.00" << "240" << "0.000"
+        QTest::newRow("zero-principal") << P << 0.0 << 240.0 << 0.0 << 1101.09 << "0.00"
+                                        << "240"
+                                        << "0.000"
                                         << "1101.09" << false;
-        QTest::newRow("zero-period") << N << 0.0 << 0.0 << 10.0 << 1000.0 << "0.00" << "0" << "10.000" << "1000.00"
-                                     << false;
-        QTest::newRow("zero-period-repayment")
-            << N << 100000.0 << 0.0 << 10.0 << 0.0 << "100000.00" << "0" << "10.000" << "0.00" << false;
-        QTest::newRow("zero-rate") << R << 100000.0 << 0.0 << 7.0 << 1101.09 << "100000.00" << "0" << "0.000"
+        QTest::newRow("zero-period") << N << 0.0 << 0.0 << 10.0 << 1000.0 << "0.00"
+                                     << "0"
+                                     << "10.000"
+                                     << "1000.00" << false;
+        QTest::newRow("zero-period-repayment") << N << 100000.0 << 0.0 << 10.0 << 0.0 << "100000.00"
+                                               << "0"
+                                               << "10.000"
+                                               << "0.00" << false;
+        QTest::newRow("zero-rate") << R << 100000.0 << 0.0 << 7.0 << 1101.09 << "100000.00"
+                                   << "0"
+                                   << "0.000"
                                    << "1101.09" << false;
     }
     void loanModes()
@@ -300,15 +326,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("saving");
         QTest::addColumn<QString>("message");
         // No extra: the normal totals again, the repayment within a cent.
-        QTest::newRow("no-extra") << 240 << 0.0 << 240 << "4825.11" << "658025.97" << "0.00" << "";
+        QTest::newRow("no-extra") << 240 << 0.0 << 240 << "4825.11"
+                                  << "658025.97"
+                                  << "0.00"
+                                  << "";
         // Reopened window: the period is 0 and so is every result.
-        QTest::newRow("no-period") << 0 << 1000.0 << 0 << "0.00" << "0.00" << "0.00" << "";
+        QTest::newRow("no-period") << 0 << 1000.0 << 0 << "0.00"
+                                   << "0.00"
+                                   << "0.00"
+                                   << "";
         // The search from a cent below finds no period up to 600 months: the loan stays as it is.
-        QTest::newRow("600-no-extra") << 600 << 0.0 << 600 << "4195.53" << "2017316.63" << "0.00" << "";
-        QTest::newRow("over-ten-times") << 12 << 500000.0 << 0 << "0.00" << "0.00" << "0.00"
+        QTest::newRow("600-no-extra") << 600 << 0.0 << 600 << "4195.53"
+                                      << "2017316.63"
+                                      << "0.00"
+                                      << "";
+        QTest::newRow("over-ten-times") << 12 << 500000.0 << 0 << "0.00"
+                                        << "0.00"
+                                        << "0.00"
                                         << "The extra voluntary payment may not be more than ten times the monthly "
                                            "repayment.";
-        QTest::newRow("first-month") << 1 << 100.0 << 0 << "0.00" << "0.00" << "0.00"
+        QTest::newRow("first-month") << 1 << 100.0 << 0 << "0.00"
+                                     << "0.00"
+                                     << "0.00"
                                      << "The monthly repayment with the extra payment is more than the principal "
                                         "plus one month's interest: the first instalment already repays the whole "
                                         "loan.";
@@ -361,10 +400,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("end");
         QTest::addColumn<int>("days");
         QTest::addColumn<QString>("interest");
-        QTest::newRow("tax-year") << 100000.0 << 10.0 << "01/03/2018" << "28/02/2019" << 364 << "9972.60";
-        QTest::newRow("same-day") << 100000.0 << 10.0 << "01/03/2018" << "01/03/2018" << 0 << "0.00";
+        QTest::newRow("tax-year") << 100000.0 << 10.0 << "01/03/2018"
+                                  << "28/02/2019" << 364 << "9972.60";
+        QTest::newRow("same-day") << 100000.0 << 10.0 << "01/03/2018"
+                                  << "01/03/2018" << 0 << "0.00";
         // 12 345 678.91 is held as 12 345 679; the interest 1 234 567.9 as 1 234 567.875.
-        QTest::newRow("single") << 12345678.91 << 10.0 << "01/03/2018" << "01/03/2019" << 365 << "1234567.88";
+        QTest::newRow("single") << 12345678.91 << 10.0 << "01/03/2018"
+                                << "01/03/2019" << 365 << "1234567.88";
     }
     void dailyBalance()
     {
@@ -441,11 +483,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("future");
         QTest::addColumn<QString>("power");
         QTest::addColumn<bool>("tooLarge");
-        QTest::newRow("6pc") << 1000.0 << 10 << 6.0 << "1790.85" << "558.39" << false;
-        QTest::newRow("minus-5pc") << 1000.0 << 10 << -5.0 << "598.74" << "1670.18" << false;
-        QTest::newRow("no-years") << 1000.0 << 0 << 6.0 << "1000.00" << "1000.00" << false;
-        QTest::newRow("too-large") << 2147483647.0 << 40 << 40.0 << "" << "3067.67" << true;
-        QTest::newRow("largest-shown") << 9999999999.0 << 0 << 6.0 << "9999999999.00" << "9999999999.00" << false;
+        QTest::newRow("6pc") << 1000.0 << 10 << 6.0 << "1790.85"
+                             << "558.39" << false;
+        QTest::newRow("minus-5pc") << 1000.0 << 10 << -5.0 << "598.74"
+                                   << "1670.18" << false;
+        QTest::newRow("no-years") << 1000.0 << 0 << 6.0 << "1000.00"
+                                  << "1000.00" << false;
+        QTest::newRow("too-large") << 2147483647.0 << 40 << 40.0 << ""
+                                   << "3067.67" << true;
+        QTest::newRow("largest-shown") << 9999999999.0 << 0 << 6.0 << "9999999999.00"
+                                       << "9999999999.00" << false;
     }
     void inflation()
     {

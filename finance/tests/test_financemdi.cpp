@@ -39,8 +39,8 @@ private Q_SLOTS:
         ChildWindow* inflation = main.openWindow(QStringLiteral("frmInflation"));
         QTRY_COMPARE(inflation->findChild<NumberField*>(QStringLiteral("numFutureValue"))->text(),
                      QStringLiteral("1790.85"));
-        for (const QString& kind : {QStringLiteral("frmLoanBuster"), QStringLiteral("frmLoanComp"),
-                                    QStringLiteral("frmDayBal")})
+        for (const QString& kind :
+             {QStringLiteral("frmLoanBuster"), QStringLiteral("frmLoanComp"), QStringLiteral("frmDayBal")})
             QVERIFY(main.openWindow(kind));
         main.cascade();
         main.openWindow(QStringLiteral("frmLoans"));
@@ -51,9 +51,9 @@ private Q_SLOTS:
         }
 
         main.initialiseAll();
-        for (const QString& kind : {QStringLiteral("frmLoans"), QStringLiteral("frmLoanBuster"),
-                                    QStringLiteral("frmLoanComp"), QStringLiteral("frmDayBal"),
-                                    QStringLiteral("frmInflation")})
+        for (const QString& kind :
+             {QStringLiteral("frmLoans"), QStringLiteral("frmLoanBuster"), QStringLiteral("frmLoanComp"),
+              QStringLiteral("frmDayBal"), QStringLiteral("frmInflation")})
             QVERIFY2(!main.openedWindow(kind), qPrintable(kind));
         loans = main.openWindow(QStringLiteral("frmLoans"));
         QTRY_COMPARE(loans->findChild<NumberField*>(QStringLiteral("numPrincipal"))->text(),

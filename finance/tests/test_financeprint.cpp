@@ -27,8 +27,7 @@ using kestrel::test::MessageRecorder;
 
 namespace {
 
-template <typename T>
-T* child(QWidget* window, const char* name)
+template <typename T> T* child(QWidget* window, const char* name)
 {
     T* widget = window->findChild<T*>(QString::fromLatin1(name));
     if (!widget)
@@ -124,35 +123,59 @@ private Q_SLOTS:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("heading");
         const QString hint = QStringLiteral(" - To export printout click on the suitcase button or goto Help");
-        QTest::newRow("repayment") << "optMonthlyRepayment" << "none" << "Lonrepa.rpt"
+        QTest::newRow("repayment") << "optMonthlyRepayment"
+                                   << "none"
+                                   << "Lonrepa.rpt"
                                    << "Monthly repayment of Loan" + hint << "Monthly repayment";
-        QTest::newRow("repayment-annual") << "optMonthlyRepayment" << "annual" << "LonrepaA.rpt"
+        QTest::newRow("repayment-annual") << "optMonthlyRepayment"
+                                          << "annual"
+                                          << "LonrepaA.rpt"
                                           << "Annual repayment of Loan with Amortisation" + hint << "Monthly repayment";
         QTest::newRow("repayment-monthly")
-            << "optMonthlyRepayment" << "monthly" << "LonrepaA.rpt"
+            << "optMonthlyRepayment"
+            << "monthly"
+            << "LonrepaA.rpt"
             << "Annual repayment of Loan with Monthly Amortisation" + hint << "Monthly repayment";
-        QTest::newRow("principal") << "optPrincipalAmount" << "none" << "LonPrAm.rpt"
+        QTest::newRow("principal") << "optPrincipalAmount"
+                                   << "none"
+                                   << "LonPrAm.rpt"
                                    << "Principal calculation of Loan" + hint << "Principal amount";
-        QTest::newRow("principal-annual") << "optPrincipalAmount" << "annual" << "LonPrAmA.rpt"
-                                          << "Principal calculation of Loan with Annual Amortisation" + hint
-                                          << "Principal amount";
-        QTest::newRow("principal-monthly") << "optPrincipalAmount" << "monthly" << "LonPrAmA.rpt"
-                                           << "Principal calculation of Loan with Monthly Amortisation" + hint
-                                           << "Principal amount";
-        QTest::newRow("period") << "optRepaymentPeriod" << "none" << "LonRPer.rpt"
+        QTest::newRow("principal-annual")
+            << "optPrincipalAmount"
+            << "annual"
+            << "LonPrAmA.rpt"
+            << "Principal calculation of Loan with Annual Amortisation" + hint << "Principal amount";
+        QTest::newRow("principal-monthly")
+            << "optPrincipalAmount"
+            << "monthly"
+            << "LonPrAmA.rpt"
+            << "Principal calculation of Loan with Monthly Amortisation" + hint << "Principal amount";
+        QTest::newRow("period") << "optRepaymentPeriod"
+                                << "none"
+                                << "LonRPer.rpt"
                                 << "Repayment period calculation of Loan" + hint << "Repayment period";
-        QTest::newRow("period-annual") << "optRepaymentPeriod" << "annual" << "LonRPerA.rpt"
+        QTest::newRow("period-annual") << "optRepaymentPeriod"
+                                       << "annual"
+                                       << "LonRPerA.rpt"
                                        << "Repayment period calculation of Loan with Annual Amortisation" + hint
                                        << "Repayment period";
-        QTest::newRow("period-monthly") << "optRepaymentPeriod" << "monthly" << "LonRPerA.rpt"
+        QTest::newRow("period-monthly") << "optRepaymentPeriod"
+                                        << "monthly"
+                                        << "LonRPerA.rpt"
                                         << "Repayment period calculation of Loan with Monthly Amortisation" + hint
                                         << "Repayment period";
-        QTest::newRow("rate") << "optInterestRate" << "none" << "LonInRt.rpt"
+        QTest::newRow("rate") << "optInterestRate"
+                              << "none"
+                              << "LonInRt.rpt"
                               << "Interest rate calculation of Loan" + hint << "Interest rate";
-        QTest::newRow("rate-annual") << "optInterestRate" << "annual" << "LonInRtA.rpt"
+        QTest::newRow("rate-annual") << "optInterestRate"
+                                     << "annual"
+                                     << "LonInRtA.rpt"
                                      << "Interest rate calculation of Loan with Annual Amortisation" + hint
                                      << "Interest rate";
-        QTest::newRow("rate-monthly") << "optInterestRate" << "monthly" << "LonInRtA.rpt"
+        QTest::newRow("rate-monthly") << "optInterestRate"
+                                      << "monthly"
+                                      << "LonInRtA.rpt"
                                       << "Interest rate calculation of Loan with Monthly Amortisation" + hint
                                       << "Interest rate";
     }
@@ -321,8 +344,8 @@ private Q_SLOTS:
         click(&w, "cmdView");
         QCOMPARE(previewTitle(), QStringLiteral("Loan Buster"));
         const QString text = printed();
-        for (const char* expected : {"R 4 825.11", "R 5 832.51", "151 months", "R 1 007.40", "R 277 317.23",
-                                     "R 380 708.74", "(E.& O.E.)"})
+        for (const char* expected :
+             {"R 4 825.11", "R 5 832.51", "151 months", "R 1 007.40", "R 277 317.23", "R 380 708.74", "(E.& O.E.)"})
             QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
         savePages(QStringLiteral("print-loanbuster"));
     }

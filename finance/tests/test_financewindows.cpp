@@ -6,13 +6,13 @@
 #include "common/dialogs.h"
 #include "common/fields.h"
 #include "common/spinbutton.h"
+#include "common/windowregistry.h"
 #include "finance/dailybalancewindow.h"
 #include "finance/financewindows.h"
 #include "finance/inflationwindow.h"
 #include "finance/loanbusterwindow.h"
 #include "finance/loancomparisonwindow.h"
 #include "finance/loanswindow.h"
-#include "common/windowregistry.h"
 #include "shell/session.h"
 #include "tests/support/testsupport.h"
 
@@ -34,8 +34,7 @@ using kestrel::test::MessageRecorder;
 
 namespace {
 
-template <typename T>
-T* child(QWidget* window, const char* name)
+template <typename T> T* child(QWidget* window, const char* name)
 {
     T* widget = window->findChild<T*>(QString::fromLatin1(name));
     if (!widget)
@@ -150,10 +149,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("repayment") << "optMonthlyRepayment" << "numRepayment" << "numPrincipal";
-        QTest::newRow("principal") << "optPrincipalAmount" << "numPrincipal" << "numPeriod";
-        QTest::newRow("period") << "optRepaymentPeriod" << "numPeriod" << "numPrincipal";
-        QTest::newRow("rate") << "optInterestRate" << "numRate" << "numPrincipal";
+        QTest::newRow("repayment") << "optMonthlyRepayment"
+                                   << "numRepayment"
+                                   << "numPrincipal";
+        QTest::newRow("principal") << "optPrincipalAmount"
+                                   << "numPrincipal"
+                                   << "numPeriod";
+        QTest::newRow("period") << "optRepaymentPeriod"
+                                << "numPeriod"
+                                << "numPrincipal";
+        QTest::newRow("rate") << "optInterestRate"
+                              << "numRate"
+                              << "numPrincipal";
     }
     void loanModeLayout()
     {
@@ -190,12 +197,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("rate") << "numRate" << "50.5" << "The maximum interest rate allowed is 50%"
+        QTest::newRow("rate") << "numRate"
+                              << "50.5"
+                              << "The maximum interest rate allowed is 50%"
                               << "Incorrect Interest Rate!";
-        QTest::newRow("period") << "numPeriod" << "601" << "The maximum period  allowed is 600 months"
+        QTest::newRow("period") << "numPeriod"
+                                << "601"
+                                << "The maximum period  allowed is 600 months"
                                 << "Incorrect Period!";
-        QTest::newRow("principal") << "numPrincipal" << "100000000" << "" << "";
-        QTest::newRow("repayment") << "numRepayment" << "10000000" << "" << "";
+        QTest::newRow("principal") << "numPrincipal"
+                                   << "100000000"
+                                   << ""
+                                   << "";
+        QTest::newRow("repayment") << "numRepayment"
+                                   << "10000000"
+                                   << ""
+                                   << "";
     }
     void loanFieldsRefuseWithTheirMessages()
     {
@@ -340,10 +357,9 @@ private Q_SLOTS:
         }
         QVERIFY(panel->isVisible());
         QCOMPARE(table->rowCount(), rows);
-        const QStringList headings = annual ? QStringList{" Year ", "Capital payments", "Interest payment",
-                                                          "    Balance      "}
-                                            : QStringList{" Month   ", "Capital payment ", "Interest payment",
-                                                          "    Balance    "};
+        const QStringList headings =
+            annual ? QStringList{" Year ", "Capital payments", "Interest payment", "    Balance      "}
+                   : QStringList{" Month   ", "Capital payment ", "Interest payment", "    Balance    "};
         for (int c = 0; c < 4; ++c)
             QCOMPARE(table->horizontalHeaderItem(c)->text(), headings[c]);
         const std::array<double, 4> factors{1.2, 1.3, 1.4, 1.9};
@@ -563,18 +579,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("invalid") << "dtEndDate" << "31022019"
+        QTest::newRow("invalid") << "dtEndDate"
+                                 << "31022019"
                                  << "The date entered is invalid please enter a valid date."
                                  << "INVALID DATE";
-        QTest::newRow("end-too-late") << "dtEndDate" << "04032048"
+        QTest::newRow("end-too-late") << "dtEndDate"
+                                      << "04032048"
                                       << "The date entered is more than 30 years(360 months) after 01/03/2018."
                                       << "DATE OUT OF RANGE";
-        QTest::newRow("end-before-start") << "dtEndDate" << "28022018"
+        QTest::newRow("end-before-start") << "dtEndDate"
+                                          << "28022018"
                                           << "The date entered is more than 30 years(360 months) after 01/03/2018."
                                           << "DATE OUT OF RANGE";
-        QTest::newRow("start-not-before-end")
-            << "dtStartDate" << "01062018" << "The date entered is more than 30 years(360 months) before 01/06/2018."
-            << "DATE OUT OF RANGE";
+        QTest::newRow("start-not-before-end") << "dtStartDate"
+                                              << "01062018"
+                                              << "The date entered is more than 30 years(360 months) before 01/06/2018."
+                                              << "DATE OUT OF RANGE";
     }
     void dailyBalanceDateMessages()
     {
@@ -701,11 +721,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("caption");
         const QString rateMessage = QStringLiteral("The range of the Inflation Rate is between -5% and 40%");
-        QTest::newRow("rate-high") << "numInflaRate" << "40.5" << rateMessage
-                                   << "Incorrect Inflation Rate!";
-        QTest::newRow("rate-low") << "numInflaRate" << "-5.25" << rateMessage
-                                  << "Incorrect Inflation Rate!";
-        QTest::newRow("period") << "numPeriod" << "41" << "The maximum period allowed 40 years" << "Incorrect Period!";
+        QTest::newRow("rate-high") << "numInflaRate"
+                                   << "40.5" << rateMessage << "Incorrect Inflation Rate!";
+        QTest::newRow("rate-low") << "numInflaRate"
+                                  << "-5.25" << rateMessage << "Incorrect Inflation Rate!";
+        QTest::newRow("period") << "numPeriod"
+                                << "41"
+                                << "The maximum period allowed 40 years"
+                                << "Incorrect Period!";
     }
     void inflationFieldsRefuseWithTheirMessages()
     {

@@ -65,6 +65,6 @@ void fastSearch(benchmark::State& state)
 }
 BENCHMARK(fastSearch)->Unit(benchmark::kMicrosecond);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

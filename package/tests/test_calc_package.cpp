@@ -19,7 +19,7 @@ QJsonObject runOne(const QByteArray& record)
     return QJsonDocument::fromJson(out.text.trimmed()).object();
 }
 
-} // namespace
+}  // namespace
 
 class TestCalcPackage : public QObject {
     Q_OBJECT

@@ -55,7 +55,7 @@ bool cents(double actual, double expected)
                                                      .arg(actual, 0, 'f', 6)                                           \
                                                      .arg(expected, 0, 'f', 6)))
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(kestrel::PackageInputs)
 Q_DECLARE_METATYPE(kestrel::PayrollSettings)
@@ -216,7 +216,7 @@ private Q_SLOTS:
     void zeroAmountRefusesSilently()
     {
         PackageInputs in = monthly(0, 30);
-        in.beneficiaries = 3; // no medical contribution, but nothing is touched
+        in.beneficiaries = 3;  // no medical contribution, but nothing is touched
         in.medicalDeductions = 200;
         for (const PackageResult& r : {BackwardPackage(in, plainSettings()), ForwardPackage(in, plainSettings())}) {
             QCOMPARE(r.status, PackageStatus::RefusedSilently);
@@ -524,9 +524,9 @@ private Q_SLOTS:
                                          << "ie: R 3 500 - R0.00 = R3 500.00"
                                          << "ie: R 120 000.00 X 15% = R18 000.00";
         PackageInputs car = monthly(30000);
-        car.carValue = 100000;              // 3 500 x 0.8 x 12 = 33 600 a year
-        car.travelAllowance = 1000;         // 12 000 a year
-        car.otherExpenses = {50, 0, 0, 50}; // 1 200 a year
+        car.carValue = 100000;               // 3 500 x 0.8 x 12 = 33 600 a year
+        car.travelAllowance = 1000;          // 12 000 a year
+        car.otherExpenses = {50, 0, 0, 50};  // 1 200 a year
         QTest::newRow("with-percentage") << PackageDirection::Forward << car << withPercent << 0.0 << 0.0
                                          << "ie: R 3 500 - R0.00 = R3 500.00"
                                          << "ie: R 46 800.00 X 15% = R7 020.00";

@@ -52,7 +52,7 @@ void keepPictures(const QString& name)
         kestrel::test::saveLastReportPngs(dir, name, 70);
 }
 
-} // namespace
+}  // namespace
 
 class TestPackagePrint : public QObject {
     Q_OBJECT
@@ -152,7 +152,7 @@ private Q_SLOTS:
 
     void directPrintKeepsThePreviewTitle()
     {
-        MessageRecorder messages; // no printer installed is answered here
+        MessageRecorder messages;  // no printer installed is answered here
         mainReportEngine().WindowTitle = QStringLiteral("Earlier title");
         PackageWindow w(PackageDirection::Backward, PackagePeriod::Annual);
         w.show();

@@ -155,7 +155,7 @@ private:
     std::mt19937_64 engine_;
 };
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(kestrel::PackagePeriod)
 

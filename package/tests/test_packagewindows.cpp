@@ -75,7 +75,7 @@ void grab(QWidget* window, const QString& name)
         window->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(kestrel::PackageDirection)
 Q_DECLARE_METATYPE(kestrel::PackagePeriod)
@@ -109,7 +109,7 @@ private Q_SLOTS:
         main.show();
         main.menuAction(QStringLiteral("mnuKestMon"))->trigger();
         main.menuAction(QStringLiteral("mnuOsprAnn"))->trigger();
-        main.menuAction(QStringLiteral("mnuKestMon"))->trigger(); // brought to the front, not opened again
+        main.menuAction(QStringLiteral("mnuKestMon"))->trigger();  // brought to the front, not opened again
         const QList<QMdiSubWindow*> frames = main.mdiArea()->subWindowList();
         QCOMPARE(frames.size(), 2);
         QCOMPARE(frames[0]->windowTitle(), QStringLiteral("Kestrel : Monthly Calculation"));
@@ -233,7 +233,7 @@ private Q_SLOTS:
     void storedRatesSelectTheirOptions()
     {
         PayrollSettings s = plainSettings();
-        s.TAIncRate8020 = 0.5; // written by another program
+        s.TAIncRate8020 = 0.5;  // written by another program
         s.CompCarFBRate8020 = 0.2;
         s.CompCarMPYesNo = true;
         s.PensionCont = 7.5;

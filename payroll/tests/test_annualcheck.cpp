@@ -50,23 +50,34 @@ private Q_SLOTS:
         QTest::addColumn<QString>("liability");
         const QString first = QStringLiteral("01/03/2018");
         const QString last = QStringLiteral("28/02/2019");
-        QTest::newRow("year") << 240000.0 << 0.0 << 0.0 << 0.0 << first << last << "240000.00" << "0.00"
+        QTest::newRow("year") << 240000.0 << 0.0 << 0.0 << 0.0 << first << last << "240000.00"
+                              << "0.00"
                               << "32665.00";
-        QTest::newRow("travel-80%") << 240000.0 << 50000.0 << 0.0 << 0.0 << first << last << "280000.00" << "0.00"
+        QTest::newRow("travel-80%") << 240000.0 << 50000.0 << 0.0 << 0.0 << first << last << "280000.00"
+                                    << "0.00"
                                     << "43065.00";
-        QTest::newRow("bonus") << 240000.0 << 0.0 << 0.0 << 20000.0 << first << last << "240000.00" << "5200.00"
+        QTest::newRow("bonus") << 240000.0 << 0.0 << 0.0 << 20000.0 << first << last << "240000.00"
+                               << "5200.00"
                                << "37865.00";
-        QTest::newRow("half-year") << 120000.0 << 0.0 << 0.0 << 0.0 << first << "31/08/2018" << "238043.48"
-                                   << "0.00" << "16210.30";
+        QTest::newRow("half-year") << 120000.0 << 0.0 << 0.0 << 0.0 << first << "31/08/2018"
+                                   << "238043.48"
+                                   << "0.00"
+                                   << "16210.30";
         // The bonus is added after annualising and taxed in full.
-        QTest::newRow("quarter-bonus") << 60000.0 << 0.0 << 0.0 << 10000.0 << "01/06/2018" << "31/08/2018"
-                                       << "238043.48" << "2600.00" << "10705.15";
+        QTest::newRow("quarter-bonus") << 60000.0 << 0.0 << 0.0 << 10000.0 << "01/06/2018"
+                                       << "31/08/2018"
+                                       << "238043.48"
+                                       << "2600.00"
+                                       << "10705.15";
         // Commissions (or a travel allowance) cut both taxes to whole rand.
-        QTest::newRow("commissions-whole-rand") << 200000.0 << 0.0 << 10001.0 << 0.0 << first << last
-                                                << "210001.00" << "0.00" << "24865.00";
-        QTest::newRow("cents-kept") << 210001.0 << 0.0 << 0.0 << 0.0 << first << last << "210001.00" << "0.00"
+        QTest::newRow("commissions-whole-rand") << 200000.0 << 0.0 << 10001.0 << 0.0 << first << last << "210001.00"
+                                                << "0.00"
+                                                << "24865.00";
+        QTest::newRow("cents-kept") << 210001.0 << 0.0 << 0.0 << 0.0 << first << last << "210001.00"
+                                    << "0.00"
                                     << "24865.26";
-        QTest::newRow("below-rebate") << 70000.0 << 0.0 << 0.0 << 0.0 << first << last << "70000.00" << "0.00"
+        QTest::newRow("below-rebate") << 70000.0 << 0.0 << 0.0 << 0.0 << first << last << "70000.00"
+                                      << "0.00"
                                       << "0.00";
     }
     void liability()
@@ -128,13 +139,15 @@ private Q_SLOTS:
                                       << "1,1,1,1,1,1,1,1,1,1,1,1";
         QTest::newRow("three-all-year") << first << last << short(3) << 1000.0 << "9948.00"
                                         << "3,3,3,3,3,3,3,3,3,3,3,3";
-        QTest::newRow("june-to-november") << "01/06/2018" << "30/11/2018" << short(2) << 1000.0 << "3720.00"
+        QTest::newRow("june-to-november") << "01/06/2018"
+                                          << "30/11/2018" << short(2) << 1000.0 << "3720.00"
                                           << "0,0,0,2,2,2,2,2,2,0,0,0";
         QTest::newRow("february-only") << "01/02/2019" << last << short(2) << 1000.0 << "620.00"
                                        << "0,0,0,0,0,0,0,0,0,0,0,2";
         QTest::newRow("january-february") << "01/01/2019" << last << short(4) << 1000.0 << "2076.00"
                                           << "0,0,0,0,0,0,0,0,0,0,4,4";
-        QTest::newRow("no-contribution-keeps-counts") << "01/06/2018" << "30/11/2018" << short(2) << 0.0 << "0.00"
+        QTest::newRow("no-contribution-keeps-counts") << "01/06/2018"
+                                                      << "30/11/2018" << short(2) << 0.0 << "0.00"
                                                       << "2,2,2,2,2,2,2,2,2,2,2,2";
     }
     void medicalCredit()
@@ -184,21 +197,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         const QString first = QStringLiteral("01/03/2018");
         const QString last = QStringLiteral("28/02/2019");
-        QTest::newRow("start-before-year") << "28/02/2018" << last << short(0) << 1.0
-                                           << AnnualCheckRefusal::StartDateOutsideYear
-                                           << "The date entered is not correct please enter a date between 01/03/2018 "
-                                              "and 28/02/2019";
+        QTest::newRow("start-before-year")
+            << "28/02/2018" << last << short(0) << 1.0 << AnnualCheckRefusal::StartDateOutsideYear
+            << "The date entered is not correct please enter a date between 01/03/2018 "
+               "and 28/02/2019";
         // An end before the start would give a span of 0 days (a division by 0) or fewer.
-        QTest::newRow("end-before-start") << "15/06/2018" << "14/06/2018" << short(0) << 1.0
-                                          << AnnualCheckRefusal::EndDateOutOfRange
+        QTest::newRow("end-before-start") << "15/06/2018"
+                                          << "14/06/2018" << short(0) << 1.0 << AnnualCheckRefusal::EndDateOutOfRange
                                           << "The date entered is not correct please enter a date between 15/06/2018 "
                                              "and 28/02/2019";
-        QTest::newRow("25-beneficiaries") << first << last << short(25) << 1.0
-                                          << AnnualCheckRefusal::TooManyBeneficiaries
-                                          << payroll::kMessageMaximumBeneficiaries;
-        QTest::newRow("negative-beneficiaries") << first << last << short(-1) << 1.0
-                                                << AnnualCheckRefusal::NegativeBeneficiaries
-                                                << payroll::kMessageNegativeBeneficiaries;
+        QTest::newRow("25-beneficiaries")
+            << first << last << short(25) << 1.0 << AnnualCheckRefusal::TooManyBeneficiaries
+            << payroll::kMessageMaximumBeneficiaries;
+        QTest::newRow("negative-beneficiaries")
+            << first << last << short(-1) << 1.0 << AnnualCheckRefusal::NegativeBeneficiaries
+            << payroll::kMessageNegativeBeneficiaries;
         QTest::newRow("huge-salary") << first << last << short(0) << 1e300 << AnnualCheckRefusal::AmountOutOfRange
                                      << payroll::kMessageAmountRange;
     }

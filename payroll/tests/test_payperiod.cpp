@@ -54,31 +54,49 @@ private Q_SLOTS:
         const PayPeriod d = PayPeriod::Daily;
         const QString march = QStringLiteral("01/03/2018-31/03/2018");
         // Monthly: the rebate comes off both annual taxes.
-        QTest::newRow("month") << m << 20000.0 << 0.0 << march << 240000.0 << "32665.00" << "32665.00" << "2722.08";
-        QTest::newRow("month-bonus") << m << 20000.0 << 10000.0 << march << 250000.0 << "35265.00" << "32665.00"
+        QTest::newRow("month") << m << 20000.0 << 0.0 << march << 240000.0 << "32665.00"
+                               << "32665.00"
+                               << "2722.08";
+        QTest::newRow("month-bonus") << m << 20000.0 << 10000.0 << march << 250000.0 << "35265.00"
+                                     << "32665.00"
                                      << "5322.08";
         QTest::newRow("half-month") << m << 20000.0 << 0.0 << "01/03/2018-15/03/2018" << 496000.0 << "112368.00"
-                                    << "112368.00" << "4530.97";
+                                    << "112368.00"
+                                    << "4530.97";
         QTest::newRow("one-day") << m << 1000.0 << 0.0 << "15/03/2018-15/03/2018" << 372000.0 << "70292.50"
-                                 << "70292.50" << "188.96";
+                                 << "70292.50"
+                                 << "188.96";
         QTest::newRow("february") << m << 20000.0 << 0.0 << "01/02/2019-28/02/2019" << 240000.0 << "32665.00"
-                                  << "32665.00" << "2722.08";
-        QTest::newRow("low-salary-bonus") << m << 5000.0 << 10000.0 << march << 70000.0 << "0.00" << "0.00"
+                                  << "32665.00"
+                                  << "2722.08";
+        QTest::newRow("low-salary-bonus") << m << 5000.0 << 10000.0 << march << 70000.0 << "0.00"
+                                          << "0.00"
                                           << "0.00";
         // Weeks and days: the rebate is taken once, from the tax without the bonus.
-        QTest::newRow("week") << w << 5000.0 << 0.0 << "7/7" << 260000.0 << "51932.00" << "51932.00" << "728.17";
-        QTest::newRow("week-bonus") << w << 5000.0 << 10000.0 << "7/7" << 270000.0 << "54532.00" << "51932.00"
+        QTest::newRow("week") << w << 5000.0 << 0.0 << "7/7" << 260000.0 << "51932.00"
+                              << "51932.00"
+                              << "728.17";
+        QTest::newRow("week-bonus") << w << 5000.0 << 10000.0 << "7/7" << 270000.0 << "54532.00"
+                                    << "51932.00"
                                     << "3328.17";
-        QTest::newRow("week-low-bonus") << w << 1000.0 << 10000.0 << "7/7" << 62000.0 << "11160.00" << "9360.00"
+        QTest::newRow("week-low-bonus") << w << 1000.0 << 10000.0 << "7/7" << 62000.0 << "11160.00"
+                                        << "9360.00"
                                         << "1709.48";
-        QTest::newRow("week-5-of-7") << w << 5000.0 << 0.0 << "7/5" << 364000.0 << "81879.50" << "81879.50"
+        QTest::newRow("week-5-of-7") << w << 5000.0 << 0.0 << "7/5" << 364000.0 << "81879.50"
+                                     << "81879.50"
                                      << "931.49";
-        QTest::newRow("fortnight") << f << 10000.0 << 0.0 << "14/14" << 260000.0 << "51932.00" << "51932.00"
+        QTest::newRow("fortnight") << f << 10000.0 << 0.0 << "14/14" << 260000.0 << "51932.00"
+                                   << "51932.00"
                                    << "1456.35";
         QTest::newRow("fortnight-10-of-14") << f << 8000.0 << 0.0 << "14/10" << 291200.0 << "60044.00"
-                                            << "60044.00" << "1263.10";
-        QTest::newRow("day") << d << 1000.0 << 0.0 << "" << 260000.0 << "51932.00" << "51932.00" << "145.63";
-        QTest::newRow("below-rebate") << d << 100.0 << 0.0 << "" << 26000.0 << "4680.00" << "4680.00" << "0.00";
+                                            << "60044.00"
+                                            << "1263.10";
+        QTest::newRow("day") << d << 1000.0 << 0.0 << "" << 260000.0 << "51932.00"
+                             << "51932.00"
+                             << "145.63";
+        QTest::newRow("below-rebate") << d << 100.0 << 0.0 << "" << 26000.0 << "4680.00"
+                                      << "4680.00"
+                                      << "0.00";
     }
     void periodTax()
     {
@@ -123,20 +141,29 @@ private Q_SLOTS:
         QTest::addColumn<QString>("credit");
         QTest::addColumn<QString>("additional");
         const PayPeriod m = PayPeriod::Monthly;
-        QTest::newRow("month-1") << m << short(40) << short(1) << 0.0 << 500.0 << "310.00" << "0.00";
-        QTest::newRow("month-3") << m << short(40) << short(3) << 500.0 << 500.0 << "829.00" << "0.00";
-        QTest::newRow("no-contribution") << m << short(70) << short(5) << 0.0 << 0.0 << "0.00" << "0.00";
+        QTest::newRow("month-1") << m << short(40) << short(1) << 0.0 << 500.0 << "310.00"
+                                 << "0.00";
+        QTest::newRow("month-3") << m << short(40) << short(3) << 500.0 << 500.0 << "829.00"
+                                 << "0.00";
+        QTest::newRow("no-contribution") << m << short(70) << short(5) << 0.0 << 0.0 << "0.00"
+                                         << "0.00";
         QTest::newRow("fortnight-2") << PayPeriod::Fortnightly << short(40) << short(2) << 0.0 << 500.0 << "310.00"
                                      << "0.00";
         QTest::newRow("week-3") << PayPeriod::Weekly << short(40) << short(3) << 0.0 << 500.0 << "207.25"
                                 << "0.00";
-        QTest::newRow("day-1") << PayPeriod::Daily << short(40) << short(1) << 0.0 << 500.0 << "14.31" << "0.00";
-        QTest::newRow("day-3") << PayPeriod::Daily << short(40) << short(3) << 0.0 << 500.0 << "38.26" << "0.00";
+        QTest::newRow("day-1") << PayPeriod::Daily << short(40) << short(1) << 0.0 << 500.0 << "14.31"
+                               << "0.00";
+        QTest::newRow("day-3") << PayPeriod::Daily << short(40) << short(3) << 0.0 << 500.0 << "38.26"
+                               << "0.00";
         // From 65 the contributions above three times the credit earn a third (0.333) back.
-        QTest::newRow("age-65") << m << short(65) << short(2) << 3000.0 << 1000.0 << "620.00" << "712.62";
-        QTest::newRow("age-64") << m << short(64) << short(2) << 3000.0 << 1000.0 << "620.00" << "0.00";
-        QTest::newRow("age-70-small") << m << short(70) << short(2) << 500.0 << 500.0 << "620.00" << "0.00";
-        QTest::newRow("16-bit-count") << m << short(40) << short(32767) << 1.0 << 0.0 << "6848505.00" << "0.00";
+        QTest::newRow("age-65") << m << short(65) << short(2) << 3000.0 << 1000.0 << "620.00"
+                                << "712.62";
+        QTest::newRow("age-64") << m << short(64) << short(2) << 3000.0 << 1000.0 << "620.00"
+                                << "0.00";
+        QTest::newRow("age-70-small") << m << short(70) << short(2) << 500.0 << 500.0 << "620.00"
+                                      << "0.00";
+        QTest::newRow("16-bit-count") << m << short(40) << short(32767) << 1.0 << 0.0 << "6848505.00"
+                                      << "0.00";
     }
     void credits()
     {
@@ -223,15 +250,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("levy");
         const PayPeriod m = PayPeriod::Monthly;
         // Settings: employee 1 %, employer 2 %, ceiling 14 872 a month, levy 1 %.
-        QTest::newRow("under-ceiling") << m << 10000.0 << 0.0 << 0.0 << "100.00" << "200.00" << "100.00";
-        QTest::newRow("over-ceiling") << m << 20000.0 << 0.0 << 0.0 << "148.72" << "297.44" << "200.00";
-        QTest::newRow("commissions-levy-only") << m << 10000.0 << 5000.0 << 0.0 << "100.00" << "200.00" << "150.00";
+        QTest::newRow("under-ceiling") << m << 10000.0 << 0.0 << 0.0 << "100.00"
+                                       << "200.00"
+                                       << "100.00";
+        QTest::newRow("over-ceiling") << m << 20000.0 << 0.0 << 0.0 << "148.72"
+                                      << "297.44"
+                                      << "200.00";
+        QTest::newRow("commissions-levy-only") << m << 10000.0 << 5000.0 << 0.0 << "100.00"
+                                               << "200.00"
+                                               << "150.00";
         // Employer fund 1 000 joins the base; the deduction (1 000) leaves the levy's base.
-        QTest::newRow("fund") << m << 10000.0 << 0.0 << 1000.0 << "110.00" << "220.00" << "100.00";
-        QTest::newRow("week-ceiling") << PayPeriod::Weekly << 5000.0 << 0.0 << 0.0 << "34.32" << "68.64" << "50.00";
-        QTest::newRow("fortnight-ceiling") << PayPeriod::Fortnightly << 8000.0 << 0.0 << 0.0 << "68.64" << "137.28"
+        QTest::newRow("fund") << m << 10000.0 << 0.0 << 1000.0 << "110.00"
+                              << "220.00"
+                              << "100.00";
+        QTest::newRow("week-ceiling") << PayPeriod::Weekly << 5000.0 << 0.0 << 0.0 << "34.32"
+                                      << "68.64"
+                                      << "50.00";
+        QTest::newRow("fortnight-ceiling") << PayPeriod::Fortnightly << 8000.0 << 0.0 << 0.0 << "68.64"
+                                           << "137.28"
                                            << "80.00";
-        QTest::newRow("day-ceiling") << PayPeriod::Daily << 1000.0 << 0.0 << 0.0 << "6.86" << "13.73" << "10.00";
+        QTest::newRow("day-ceiling") << PayPeriod::Daily << 1000.0 << 0.0 << 0.0 << "6.86"
+                                     << "13.73"
+                                     << "10.00";
     }
     void uifAndSkillsLevy()
     {
@@ -268,16 +308,15 @@ private Q_SLOTS:
                                        << payroll::kMessageSameMonth << date;
         QTest::newRow("start-after-end") << m << "15/03/2018-14/03/2018" << 1000.0 << PayPeriodRefusal::StartAfterEnd
                                          << payroll::kMessageStartBeforeEnd << date;
-        QTest::newRow("before-year") << m << "28/02/2018-28/02/2018" << 1000.0
-                                     << PayPeriodRefusal::StartDateOutsideYear
+        QTest::newRow("before-year") << m << "28/02/2018-28/02/2018" << 1000.0 << PayPeriodRefusal::StartDateOutsideYear
                                      << "The date entered is not correct please enter a date between 01/03/2018 and "
                                         "28/02/2019"
                                      << date;
         QTest::newRow("week-8-of-7") << PayPeriod::Weekly << "7/8" << 1000.0 << PayPeriodRefusal::DaysExceedNormal
                                      << payroll::kMessageWeekDays << days;
-        QTest::newRow("fortnight-15-of-14") << PayPeriod::Fortnightly << "14/15" << 1000.0
-                                            << PayPeriodRefusal::DaysExceedNormal << payroll::kMessageFortnightDays
-                                            << days;
+        QTest::newRow("fortnight-15-of-14")
+            << PayPeriod::Fortnightly << "14/15" << 1000.0 << PayPeriodRefusal::DaysExceedNormal
+            << payroll::kMessageFortnightDays << days;
         // A period of 0 days would divide by 0.
         QTest::newRow("week-0-days") << PayPeriod::Weekly << "7/0" << 1000.0 << PayPeriodRefusal::NoDays
                                      << payroll::kMessageWeekNoDays << days;

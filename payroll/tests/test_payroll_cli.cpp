@@ -43,8 +43,8 @@ private Q_SLOTS:
                                    << "taxBeforeRebates" << 532041.45;
         QTest::newRow("scale-ceiling") << QByteArray("tax-scale") << QByteArray(R"({"income":2000000})")
                                        << "bracketCeiling" << 9999999999.0;
-        QTest::newRow("quick-commitment") << QByteArray("quicktax") << QByteArray(R"({"income":250000,"age":40})")
-                                          << "taxCommitment" << 35265.0;
+        QTest::newRow("quick-commitment")
+            << QByteArray("quicktax") << QByteArray(R"({"income":250000,"age":40})") << "taxCommitment" << 35265.0;
         QTest::newRow("quick-monthly") << QByteArray("quicktax") << QByteArray(R"({"income":250000,"age":40})")
                                        << "monthlyTax" << 2938.75;
         // The window keeps the age rounded half to even: 64.5 is 64.
@@ -59,17 +59,17 @@ private Q_SLOTS:
         QTest::newRow("month-half") << QByteArray("pay-period")
                                     << QByteArray(R"({"age":40,"salary":20000,"endDate":"15/03/2018"})")
                                     << "annualTaxableIncome" << 496000.0;
-        QTest::newRow("week-default-days") << QByteArray("pay-period")
-                                           << QByteArray(R"({"period":"weekly","age":40,"salary":5000})")
-                                           << "annualTaxableIncome" << 260000.0;
+        QTest::newRow("week-default-days")
+            << QByteArray("pay-period") << QByteArray(R"({"period":"weekly","age":40,"salary":5000})")
+            << "annualTaxableIncome" << 260000.0;
         QTest::newRow("fortnight-uif") << QByteArray("pay-period")
                                        << QByteArray(R"({"period":"fortnightly","salary":8000,
                                                         "settings":{"EmployeeUIF":2}})")
                                        << "employeeUIF" << 137.28;
-        QTest::newRow("daily-travel-20%") << QByteArray("pay-period")
-                                          << QByteArray(R"({"period":"daily","travelAllowance":100,
+        QTest::newRow("daily-travel-20%")
+            << QByteArray("pay-period") << QByteArray(R"({"period":"daily","travelAllowance":100,
                                                            "settings":{"TAIncRate8020":0.2}})")
-                                          << "taxableTravelAllowance" << 20.0;
+            << "taxableTravelAllowance" << 20.0;
         QTest::newRow("annual-year") << QByteArray("annual-check") << QByteArray(R"({"age":40,"salary":240000})")
                                      << "taxLiability" << 32665.0;
         QTest::newRow("annual-bonus") << QByteArray("annual-check")
@@ -157,10 +157,10 @@ private Q_SLOTS:
 
     void annualCheckReturnsTheCountsAfterTheCalculation()
     {
-        const QJsonObject r = runOne("annual-check", R"({"employeeMedicalAid":100,"beneficiaries":[1,1,1,1,1,1,1,1,1,1,1,1],
+        const QJsonObject r =
+            runOne("annual-check", R"({"employeeMedicalAid":100,"beneficiaries":[1,1,1,1,1,1,1,1,1,1,1,1],
             "startDate":"01/06/2018","endDate":"30/11/2018"})");
-        QCOMPARE(r.value(QStringLiteral("beneficiaries")).toArray(),
-                 (QJsonArray{0, 0, 0, 1, 1, 1, 1, 1, 1, 0, 0, 0}));
+        QCOMPARE(r.value(QStringLiteral("beneficiaries")).toArray(), (QJsonArray{0, 0, 0, 1, 1, 1, 1, 1, 1, 0, 0, 0}));
         QCOMPARE(r.value(QStringLiteral("medicalSchemeFeesCredit")).toDouble(), 1860.0);
     }
 
@@ -174,8 +174,8 @@ private Q_SLOTS:
             const int p = i % 4;
             csv += periods[p];
             csv += ',' + QByteArray::number(20 + i % 60) + ',' + QByteArray::number(1000 + (i * 37) % 60000) + ','
-                 + (i % 10 == 0 ? "10000" : "0") + ',' + QByteArray::number(i % 3 * 500) + ','
-                 + QByteArray::number(i % 5) + ',' + (p == 2 ? "7,5" : ",") + ",1\n";
+                   + (i % 10 == 0 ? "10000" : "0") + ',' + QByteArray::number(i % 3 * 500) + ','
+                   + QByteArray::number(i % 5) + ',' + (p == 2 ? "7,5" : ",") + ",1\n";
         }
         QElapsedTimer timer;
         timer.start();

@@ -1,9 +1,9 @@
 // The tax windows reached from the main window's menu: one window per kind, under its
 // caption, inside its frame.
-#include "payroll/payrollwindows.h"
-#include "payrolltestsupport.h"
 #include "common/childwindow.h"
 #include "common/windowregistry.h"
+#include "payroll/payrollwindows.h"
+#include "payrolltestsupport.h"
 #include "shell/mainwindow.h"
 #include "shell/session.h"
 #include "tests/support/testsupport.h"
@@ -23,12 +23,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("monthly") << "mnuMonthly" << "frmMonthly" << "Monthly";
-        QTest::newRow("fortnightly") << "mnuFortNight" << "frmFortNight" << "Fortnightly";
-        QTest::newRow("weekly") << "mnuWeekly" << "frmWeekly" << "Weekly";
-        QTest::newRow("daily") << "mnuDaily" << "frmDaily" << "Daily";
-        QTest::newRow("annual") << "mnuAnnual" << "frmAnnual" << "Annual";
-        QTest::newRow("quicktax") << "QuickTax" << "frmMerlin" << "QuickTax";
+        QTest::newRow("monthly") << "mnuMonthly"
+                                 << "frmMonthly"
+                                 << "Monthly";
+        QTest::newRow("fortnightly") << "mnuFortNight"
+                                     << "frmFortNight"
+                                     << "Fortnightly";
+        QTest::newRow("weekly") << "mnuWeekly"
+                                << "frmWeekly"
+                                << "Weekly";
+        QTest::newRow("daily") << "mnuDaily"
+                               << "frmDaily"
+                               << "Daily";
+        QTest::newRow("annual") << "mnuAnnual"
+                                << "frmAnnual"
+                                << "Annual";
+        QTest::newRow("quicktax") << "QuickTax"
+                                  << "frmMerlin"
+                                  << "QuickTax";
     }
     void menuOpensEachWindowOnce()
     {

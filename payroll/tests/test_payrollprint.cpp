@@ -41,12 +41,12 @@ std::unique_ptr<ChildWindow> calculatedWindow(const QString& kind)
         typeInto(window.get(), "numAge", QStringLiteral("40"));
     } else {
         const PayPeriod period = kind == QLatin1String("fortnightly") ? PayPeriod::Fortnightly
-                               : kind == QLatin1String("weekly")      ? PayPeriod::Weekly
-                               : kind == QLatin1String("daily")       ? PayPeriod::Daily
-                                                                       : PayPeriod::Monthly;
+                                 : kind == QLatin1String("weekly")    ? PayPeriod::Weekly
+                                 : kind == QLatin1String("daily")     ? PayPeriod::Daily
+                                                                      : PayPeriod::Monthly;
         window = std::make_unique<PayPeriodWindow>(period);
         const char* age = period == PayPeriod::Monthly ? "silgEdit9"
-                        : period == PayPeriod::Daily   ? "silgEdit23"
+                          : period == PayPeriod::Daily ? "silgEdit23"
                                                        : "silgEdit14";
         typeInto(window.get(), age, QStringLiteral("40"));
         switch (period) {
@@ -109,43 +109,63 @@ private Q_SLOTS:
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QStringList>("texts");  // on the printout
         const QString hint = QStringLiteral(" - To export printout click on the suitcase button or goto Help");
-        QTest::newRow("monthly") << "monthly" << false << "IRP5Mon" << "Monthly" + hint << "EDateNum"
-                                 << QVariant(QStringLiteral("15/03/2018"))
-                                 << QStringList{"Monthly Check", "For : Thandiwe Nkosi", "Remuneration/salary",
-                                                "20 000.00", "Start date", "01/03/2018", "15/03/2018",
-                                                "Travel allowance", "3 000.00",
-                                                "Taxable part of the travel allowance", "2 400.00",
-                                                "Total tax deduction", "(E.& O.E.)"};
-        QTest::newRow("monthly-af") << "monthly" << true << "IRP5Mon" << "Monthly" + hint << "TypeAM"
-                                    << QVariant(QStringLiteral("Maandelikse Inkomste"))
-                                    << QStringList{"Maandelikse Inkomste", "Vir : Thandiwe Nkosi", "Besoldiging",
-                                                   "Begin datum", "Eind datum", "Reistoelae",
-                                                   "Belasbare deel van die reistoelae", "Belasting verpligting",
-                                                   "Totaal belasting", "(B.& F.W.)", "Inkomste", "Aftrekkings"};
-        QTest::newRow("fortnightly") << "fortnightly" << false << "IRP5Week" << "FortNightly" + hint << "TypeAM"
+        QTest::newRow("monthly") << "monthly" << false << "IRP5Mon"
+                                 << "Monthly" + hint << "EDateNum" << QVariant(QStringLiteral("15/03/2018"))
+                                 << QStringList{"Monthly Check",
+                                                "For : Thandiwe Nkosi",
+                                                "Remuneration/salary",
+                                                "20 000.00",
+                                                "Start date",
+                                                "01/03/2018",
+                                                "15/03/2018",
+                                                "Travel allowance",
+                                                "3 000.00",
+                                                "Taxable part of the travel allowance",
+                                                "2 400.00",
+                                                "Total tax deduction",
+                                                "(E.& O.E.)"};
+        QTest::newRow("monthly-af") << "monthly" << true << "IRP5Mon"
+                                    << "Monthly" + hint << "TypeAM" << QVariant(QStringLiteral("Maandelikse Inkomste"))
+                                    << QStringList{"Maandelikse Inkomste",
+                                                   "Vir : Thandiwe Nkosi",
+                                                   "Besoldiging",
+                                                   "Begin datum",
+                                                   "Eind datum",
+                                                   "Reistoelae",
+                                                   "Belasbare deel van die reistoelae",
+                                                   "Belasting verpligting",
+                                                   "Totaal belasting",
+                                                   "(B.& F.W.)",
+                                                   "Inkomste",
+                                                   "Aftrekkings"};
+        QTest::newRow("fortnightly") << "fortnightly" << false << "IRP5Week"
+                                     << "FortNightly" + hint << "TypeAM"
                                      << QVariant(QStringLiteral("Fortnightly Check"))
                                      << QStringList{"Fortnightly Check", "Normal fortnight", "14", "1 456.35"};
-        QTest::newRow("weekly") << "weekly" << false << "IRP5Week" << "Weekly" + hint << "SDateNum"
-                                << QVariant(QStringLiteral("5"))
+        QTest::newRow("weekly") << "weekly" << false << "IRP5Week"
+                                << "Weekly" + hint << "SDateNum" << QVariant(QStringLiteral("5"))
                                 << QStringList{"Weekly Check", "Normal work week", "This work week", "436.90"};
-        QTest::newRow("daily-af") << "daily" << true << "IRP5Day" << "Daily" + hint << "Taxcreditnum"
-                                  << QVariant(310 * 12 / 260.0)
+        QTest::newRow("daily-af") << "daily" << true << "IRP5Day"
+                                  << "Daily" + hint << "Taxcreditnum" << QVariant(310 * 12 / 260.0)
                                   << QStringList{"Daaglikse Inkomste", "Reistoelae",
                                                  "Belastingkrediete vir begunstigdes", "14.31", "131.33"};
-        QTest::newRow("annual") << "annual" << false << "IRP5Ann" << "Annual" + hint << "PAYENum"
-                                << QVariant(37865.0 - 620 - 829)
-                                << QStringList{"Annual Check", "Number of Medical Aid Beneficiaries", "Mar", "Feb",
-                                               "Tax liability", "37 865.00", "SITE", "PAYE", "36 416.00",
-                                               "(E.& O.E.)"};
-        QTest::newRow("annual-af") << "annual" << true << "IRP5Ann" << "Annual" + hint << "TOTAL"
-                                   << QVariant(QStringLiteral("Totaal"))
-                                   << QStringList{"Jaarlikse Inkomste", "Getal mediesefondslede en afhanklikes",
-                                                  "SIBW", "LBS", "Totaal", "(B.& F.W.)"};
-        QTest::newRow("quicktax") << "quicktax" << false << "merlin" << "QuickTax" + hint << "TAXCOM4/2"
-                                  << QVariant(2938.75)
-                                  << QStringList{"QuickTax", "250 000.00", "35 253.00", "26 %", "14 079.00",
-                                                 "49 332.00", "14 067.00", "35 265.00", "2 938.75", "19.7 %",
-                                                 "14.1 %"};
+        QTest::newRow("annual") << "annual" << false << "IRP5Ann"
+                                << "Annual" + hint << "PAYENum" << QVariant(37865.0 - 620 - 829)
+                                << QStringList{"Annual Check",  "Number of Medical Aid Beneficiaries",
+                                               "Mar",           "Feb",
+                                               "Tax liability", "37 865.00",
+                                               "SITE",          "PAYE",
+                                               "36 416.00",     "(E.& O.E.)"};
+        QTest::newRow("annual-af")
+            << "annual" << true << "IRP5Ann"
+            << "Annual" + hint << "TOTAL" << QVariant(QStringLiteral("Totaal"))
+            << QStringList{"Jaarlikse Inkomste", "Getal mediesefondslede en afhanklikes", "SIBW", "LBS", "Totaal",
+                           "(B.& F.W.)"};
+        QTest::newRow("quicktax") << "quicktax" << false << "merlin"
+                                  << "QuickTax" + hint << "TAXCOM4/2" << QVariant(2938.75)
+                                  << QStringList{"QuickTax",  "250 000.00", "35 253.00", "26 %",
+                                                 "14 079.00", "49 332.00",  "14 067.00", "35 265.00",
+                                                 "2 938.75",  "19.7 %",     "14.1 %"};
     }
     void printout()
     {
@@ -179,8 +199,8 @@ private Q_SLOTS:
         for (const QString& expected : texts)
             QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" not in:\n") + text));
         if (!qEnvironmentVariableIsEmpty("KESTREL_GRAB_DIR"))
-            saveLastReportPngs(qEnvironmentVariable("KESTREL_GRAB_DIR"), QStringLiteral("print-") + kind
-                                   + (afrikaans ? QStringLiteral("-af") : QString()));
+            saveLastReportPngs(qEnvironmentVariable("KESTREL_GRAB_DIR"),
+                               QStringLiteral("print-") + kind + (afrikaans ? QStringLiteral("-af") : QString()));
         delete preview;
     }
 

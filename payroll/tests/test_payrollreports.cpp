@@ -88,8 +88,8 @@ private Q_SLOTS:
     void annualAndQuickTaxColumnsAreWritten()
     {
         AnnualCheckInputs in;
-        QStringList written = fieldNames(annualReportRecord(PrintLanguage::English, QString(), in,
-                                                            calculateAnnualCheck(in, PayrollSettings{})));
+        QStringList written = fieldNames(
+            annualReportRecord(PrintLanguage::English, QString(), in, calculateAnnualCheck(in, PayrollSettings{})));
         QStringList columns = schemaColumns(QStringLiteral("IRP5Ann"));
         written.sort();
         columns.sort();
@@ -113,28 +113,50 @@ private Q_SLOTS:
         const PayPeriod f = PayPeriod::Fortnightly;
         const PayPeriod w = PayPeriod::Weekly;
         const PayPeriod d = PayPeriod::Daily;
-        QTest::newRow("type-m-en") << m << en << "TypeAM" << "Monthly Check";
-        QTest::newRow("type-f-af") << f << af << "TypeAM" << "Twee Weeklikse Inkomste";
-        QTest::newRow("type-w-en") << w << en << "TypeAM" << "Weekly Check";
-        QTest::newRow("type-d-af") << d << af << "TypeAM" << "Daaglikse Inkomste";
-        QTest::newRow("employee-en") << m << en << "Employee" << " For : J. Dlamini";
-        QTest::newRow("employee-af") << m << af << "Employee" << "Vir : J. Dlamini";
-        QTest::newRow("age-af") << w << af << "Age" << "Ouderdom : ";
-        QTest::newRow("travel-m-af") << m << af << "TravAll" << "Reistoelae ";
-        QTest::newRow("travel-d-af") << d << af << "TravAll" << "Reistoelae ";
-        QTest::newRow("travel-w-af") << w << af << "TravAll" << "Reistoelae ontvang";
-        QTest::newRow("travel-f-en") << f << en << "TravAll" << "Travel allowance ";
-        QTest::newRow("pension-en") << m << en << "PenCont" << "Employer's R/Fund contributions ";
-        QTest::newRow("pension-af") << m << af << "PenCont" << "Toelaatbare pension bydrae";
-        QTest::newRow("start-f-af") << f << af << "SDate" << "Normale twee weke";
-        QTest::newRow("end-w-en") << w << en << "EDate" << "This work week";
-        QTest::newRow("end-m-af") << m << af << "EDate" << "Eind datum";
-        QTest::newRow("eoe-af") << d << af << "EOE" << "(B.& F.W.)";
-        QTest::newRow("eoe-en") << d << en << "EOE" << "(E.& O.E.)";
-        QTest::newRow("bens-af") << m << af << "AnnCalcBens3" << "Getal mediesefondslede en afhanklikes";
-        QTest::newRow("medaid-af") << m << af << "MedAidBens" << "Mediesfondsbydrae afrekking";
-        QTest::newRow("total-af") << m << af << "TOTAL" << "Totaal belasting";
-        QTest::newRow("uif-af") << m << af << "UIFEMPR" << "U.I.F. bydrae werkgewer";
+        QTest::newRow("type-m-en") << m << en << "TypeAM"
+                                   << "Monthly Check";
+        QTest::newRow("type-f-af") << f << af << "TypeAM"
+                                   << "Twee Weeklikse Inkomste";
+        QTest::newRow("type-w-en") << w << en << "TypeAM"
+                                   << "Weekly Check";
+        QTest::newRow("type-d-af") << d << af << "TypeAM"
+                                   << "Daaglikse Inkomste";
+        QTest::newRow("employee-en") << m << en << "Employee"
+                                     << " For : J. Dlamini";
+        QTest::newRow("employee-af") << m << af << "Employee"
+                                     << "Vir : J. Dlamini";
+        QTest::newRow("age-af") << w << af << "Age"
+                                << "Ouderdom : ";
+        QTest::newRow("travel-m-af") << m << af << "TravAll"
+                                     << "Reistoelae ";
+        QTest::newRow("travel-d-af") << d << af << "TravAll"
+                                     << "Reistoelae ";
+        QTest::newRow("travel-w-af") << w << af << "TravAll"
+                                     << "Reistoelae ontvang";
+        QTest::newRow("travel-f-en") << f << en << "TravAll"
+                                     << "Travel allowance ";
+        QTest::newRow("pension-en") << m << en << "PenCont"
+                                    << "Employer's R/Fund contributions ";
+        QTest::newRow("pension-af") << m << af << "PenCont"
+                                    << "Toelaatbare pension bydrae";
+        QTest::newRow("start-f-af") << f << af << "SDate"
+                                    << "Normale twee weke";
+        QTest::newRow("end-w-en") << w << en << "EDate"
+                                  << "This work week";
+        QTest::newRow("end-m-af") << m << af << "EDate"
+                                  << "Eind datum";
+        QTest::newRow("eoe-af") << d << af << "EOE"
+                                << "(B.& F.W.)";
+        QTest::newRow("eoe-en") << d << en << "EOE"
+                                << "(E.& O.E.)";
+        QTest::newRow("bens-af") << m << af << "AnnCalcBens3"
+                                 << "Getal mediesefondslede en afhanklikes";
+        QTest::newRow("medaid-af") << m << af << "MedAidBens"
+                                   << "Mediesfondsbydrae afrekking";
+        QTest::newRow("total-af") << m << af << "TOTAL"
+                                  << "Totaal belasting";
+        QTest::newRow("uif-af") << m << af << "UIFEMPR"
+                                << "U.I.F. bydrae werkgewer";
     }
     void labels()
     {
@@ -143,8 +165,7 @@ private Q_SLOTS:
         QFETCH(QString, field);
         QFETCH(QString, text);
         const PayPeriodInputs in = defaultPayPeriodInputs(period);
-        const ReportRecord record =
-            payPeriodReportRecord(language, QStringLiteral("J. Dlamini"), in, resultOf(in));
+        const ReportRecord record = payPeriodReportRecord(language, QStringLiteral("J. Dlamini"), in, resultOf(in));
         QCOMPARE(reportFieldValue(record, field).toString(), text);
     }
 

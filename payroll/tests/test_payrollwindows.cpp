@@ -66,14 +66,34 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tax");
         QTest::addColumn<QString>("uif");
         QTest::addColumn<double>("lookedUp");
-        QTest::newRow("monthly") << PayPeriod::Monthly << "silgEdit9" << "silgEdit12" << "20000" << "10000"
-                                 << "Monthly" << "5322.08" << "148.72" << 240000.0;
-        QTest::newRow("fortnightly") << PayPeriod::Fortnightly << "silgEdit14" << "sidbEdit4" << "10000" << "0"
-                                     << "Fortnightly" << "1456.35" << "68.64" << 260000.0;
-        QTest::newRow("weekly") << PayPeriod::Weekly << "silgEdit14" << "sidbEdit4" << "5000" << "10000"
-                                << "Weekly" << "3328.17" << "34.32" << 260000.0;
-        QTest::newRow("daily") << PayPeriod::Daily << "silgEdit23" << "sidbEdit4" << "1000" << "0" << "Daily"
-                               << "145.63" << "6.86" << 260000.0;
+        QTest::newRow("monthly") << PayPeriod::Monthly << "silgEdit9"
+                                 << "silgEdit12"
+                                 << "20000"
+                                 << "10000"
+                                 << "Monthly"
+                                 << "5322.08"
+                                 << "148.72" << 240000.0;
+        QTest::newRow("fortnightly") << PayPeriod::Fortnightly << "silgEdit14"
+                                     << "sidbEdit4"
+                                     << "10000"
+                                     << "0"
+                                     << "Fortnightly"
+                                     << "1456.35"
+                                     << "68.64" << 260000.0;
+        QTest::newRow("weekly") << PayPeriod::Weekly << "silgEdit14"
+                                << "sidbEdit4"
+                                << "5000"
+                                << "10000"
+                                << "Weekly"
+                                << "3328.17"
+                                << "34.32" << 260000.0;
+        QTest::newRow("daily") << PayPeriod::Daily << "silgEdit23"
+                               << "sidbEdit4"
+                               << "1000"
+                               << "0"
+                               << "Daily"
+                               << "145.63"
+                               << "6.86" << 260000.0;
     }
     void payPeriodWiring()
     {
@@ -165,16 +185,18 @@ private Q_SLOTS:
         window.show();
         typeInto(&window, "dtMStartDate", QStringLiteral("01/03/2019"));
         QCOMPARE(messages.count(), 1);
-        QCOMPARE(messages.last().text,
-                 QStringLiteral("The date entered is not correct please enter a date between 01/03/2018 and 28/02/2019"));
+        QCOMPARE(
+            messages.last().text,
+            QStringLiteral("The date entered is not correct please enter a date between 01/03/2018 and 28/02/2019"));
         QCOMPARE(messages.last().caption, QStringLiteral("Incorrect Date"));
         QCOMPARE(messages.last().icon, MessageIcon::Critical);
         QCOMPARE(fieldText(&window, "dtMStartDate"), QStringLiteral("01/03/2018"));
         typeInto(&window, "dtMStartDate", QStringLiteral("05/03/2018"));
         typeInto(&window, "dtMEndDate", QStringLiteral("31/02/2019"));  // no such day
         QCOMPARE(messages.count(), 2);
-        QCOMPARE(messages.last().text,
-                 QStringLiteral("The date entered is not correct please enter a date between 05/03/2018 and 28/02/2019"));
+        QCOMPARE(
+            messages.last().text,
+            QStringLiteral("The date entered is not correct please enter a date between 05/03/2018 and 28/02/2019"));
         QCOMPARE(fieldText(&window, "dtMEndDate"), QStringLiteral("31/03/2018"));
     }
 
@@ -185,16 +207,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("months") << PayPeriod::Monthly << "dtMEndDate" << "15/04/2018" << payroll::kMessageSameMonth
-                                << payroll::kCaptionIncorrectDate;
-        QTest::newRow("start-after-end") << PayPeriod::Monthly << "dtMStartDate" << "31/03/2018"
-                                         << "" << "";  // 31/03 to 31/03 is one day: accepted
-        QTest::newRow("week-longer") << PayPeriod::Weekly << "silgEdit22" << "8" << payroll::kMessageWeekDays
-                                     << payroll::kCaptionIncorrectDays;
-        QTest::newRow("week-of-0-days") << PayPeriod::Weekly << "silgEdit22" << "0" << payroll::kMessageWeekNoDays
-                                        << payroll::kCaptionIncorrectDays;
-        QTest::newRow("fortnight-of-0") << PayPeriod::Fortnightly << "silgEdit21" << "0"
-                                        << payroll::kMessageFortnightDays << payroll::kCaptionIncorrectDays;
+        QTest::newRow("months") << PayPeriod::Monthly << "dtMEndDate"
+                                << "15/04/2018" << payroll::kMessageSameMonth << payroll::kCaptionIncorrectDate;
+        QTest::newRow("start-after-end") << PayPeriod::Monthly << "dtMStartDate"
+                                         << "31/03/2018"
+                                         << ""
+                                         << "";  // 31/03 to 31/03 is one day: accepted
+        QTest::newRow("week-longer") << PayPeriod::Weekly << "silgEdit22"
+                                     << "8" << payroll::kMessageWeekDays << payroll::kCaptionIncorrectDays;
+        QTest::newRow("week-of-0-days") << PayPeriod::Weekly << "silgEdit22"
+                                        << "0" << payroll::kMessageWeekNoDays << payroll::kCaptionIncorrectDays;
+        QTest::newRow("fortnight-of-0") << PayPeriod::Fortnightly << "silgEdit21"
+                                        << "0" << payroll::kMessageFortnightDays << payroll::kCaptionIncorrectDays;
     }
     void refusedPeriodKeepsTheResults()
     {
@@ -230,11 +254,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("message");
-        QTest::newRow("salary") << "numSalRemun" << "1e300" << payroll::kMessageAmountRange;
-        QTest::newRow("bonus") << "sidbEdit4" << "-2e12" << payroll::kMessageAmountRange;
-        QTest::newRow("age") << "silgEdit14" << "40000" << payroll::kMessageAgeRange;
-        QTest::newRow("beneficiaries") << "numMedAidBens" << "70000" << payroll::kMessageBeneficiaryRange;
-        QTest::newRow("days") << "silgEdit21" << "99999" << payroll::kMessageDaysRange;
+        QTest::newRow("salary") << "numSalRemun"
+                                << "1e300" << payroll::kMessageAmountRange;
+        QTest::newRow("bonus") << "sidbEdit4"
+                               << "-2e12" << payroll::kMessageAmountRange;
+        QTest::newRow("age") << "silgEdit14"
+                             << "40000" << payroll::kMessageAgeRange;
+        QTest::newRow("beneficiaries") << "numMedAidBens"
+                                       << "70000" << payroll::kMessageBeneficiaryRange;
+        QTest::newRow("days") << "silgEdit21"
+                              << "99999" << payroll::kMessageDaysRange;
     }
     void absurdEntriesAreRefusedAtTheField()
     {
@@ -474,15 +503,17 @@ private Q_SLOTS:
         Q_EMIT start->focusEntered();  // the start date's upper bound follows the end date
         typeInto(&window, "dtStartDate", QStringLiteral("01/09/2018"));
         QCOMPARE(messages.count(), 1);
-        QCOMPARE(messages.last().text,
-                 QStringLiteral("The date entered is not correct please enter a date between 01/03/2018 and 28/02/2019"));
+        QCOMPARE(
+            messages.last().text,
+            QStringLiteral("The date entered is not correct please enter a date between 01/03/2018 and 28/02/2019"));
         QCOMPARE(start->text(), QStringLiteral("01/03/2018"));
         typeInto(&window, "dtStartDate", QStringLiteral("01/06/2018"));
         Q_EMIT end->focusEntered();
         typeInto(&window, "dtEndDate", QStringLiteral("31/05/2018"));
         QCOMPARE(messages.count(), 2);
-        QCOMPARE(messages.last().text,
-                 QStringLiteral("The date entered is not correct please enter a date between 01/06/2018 and 28/02/2019"));
+        QCOMPARE(
+            messages.last().text,
+            QStringLiteral("The date entered is not correct please enter a date between 01/06/2018 and 28/02/2019"));
         QCOMPARE(messages.last().caption, QStringLiteral("Incorrect Date"));
         QCOMPARE(end->text(), QStringLiteral("31/08/2018"));
     }

@@ -65,11 +65,11 @@ PayrollSettings numbered(int k)
 
 bool sameSettings(const PayrollSettings& a, const PayrollSettings& b)
 {
-    return a.EmployeeUIF == b.EmployeeUIF && a.EmployerUIF == b.EmployerUIF && a.UIFLimit == b.UIFLimit &&
-           a.SkillLevy == b.SkillLevy && a.TAIncRate8020 == b.TAIncRate8020 && a.PensionCont == b.PensionCont &&
-           a.EmployerPenCont == b.EmployerPenCont && a.ProvCont == b.ProvCont &&
-           a.EmployerProvCont == b.EmployerProvCont && a.CompCarFBRate8020 == b.CompCarFBRate8020 &&
-           a.CompCarMPYesNo == b.CompCarMPYesNo;
+    return a.EmployeeUIF == b.EmployeeUIF && a.EmployerUIF == b.EmployerUIF && a.UIFLimit == b.UIFLimit
+           && a.SkillLevy == b.SkillLevy && a.TAIncRate8020 == b.TAIncRate8020 && a.PensionCont == b.PensionCont
+           && a.EmployerPenCont == b.EmployerPenCont && a.ProvCont == b.ProvCont
+           && a.EmployerProvCont == b.EmployerProvCont && a.CompCarFBRate8020 == b.CompCarFBRate8020
+           && a.CompCarMPYesNo == b.CompCarMPYesNo;
 }
 
 }  // namespace

@@ -12,13 +12,13 @@
 #include "tests/support/testsupport.h"
 
 #include <QComboBox>
-#include <QLabel>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPdfDocument>
 #include <QPointer>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 
 using namespace kestrel;

@@ -103,9 +103,9 @@ private Q_SLOTS:
         QCOMPARE(AdditionalMedicalCredit(65, 3000, 1000, 620), (4000 - 1860) * 0.333);
         QVERIFY(qAbs(AdditionalMedicalCredit(65, 3000, 1000, 620) - 712.62) < 1e-9);
         QCOMPARE(AdditionalMedicalCredit(64, 3000, 1000, 620), 0.0);
-        QCOMPARE(AdditionalMedicalCredit(70, 500, 500, 620), 0.0);   // below 3 x credit
-        QCOMPARE(AdditionalMedicalCredit(70, 3000, 1000, 0), 0.0);   // no credit
-        QCOMPARE(AdditionalMedicalCredit(70, 0, 0, 620), 0.0);       // no contribution
+        QCOMPARE(AdditionalMedicalCredit(70, 500, 500, 620), 0.0);  // below 3 x credit
+        QCOMPARE(AdditionalMedicalCredit(70, 3000, 1000, 0), 0.0);  // no credit
+        QCOMPARE(AdditionalMedicalCredit(70, 0, 0, 620), 0.0);      // no contribution
     }
 
     void retirementFundDeduction_data()

@@ -30,7 +30,7 @@ TravelClaimInputs distanceInputs(double days, double closing, double opening, do
     return in;
 }
 
-} // namespace
+}  // namespace
 
 class TestTravelClaim : public QObject {
     Q_OBJECT
@@ -151,7 +151,7 @@ private Q_SLOTS:
         in.includeMaintenance = maintenanceFlag;
         in.allowanceReceived = allowance;
         TravelClaimResult before;
-        before.totalCosts = 1234; // set by an earlier actual-cost claim
+        before.totalCosts = 1234;  // set by an earlier actual-cost claim
         before.privateUse = 567;
         const TravelClaimResult r = TravelDeemedClaim(in, before);
         COMPARE_NEAR(r.fixedCostPerKm, fixed);
@@ -218,7 +218,7 @@ private Q_SLOTS:
         in.wearAndTear = costs / 16;
         in.leasePayments = costs / 16;
         TravelClaimResult before;
-        before.fixedCostPerYear = 50631; // set by an earlier deemed-cost claim
+        before.fixedCostPerYear = 50631;  // set by an earlier deemed-cost claim
         const TravelClaimResult r = TravelActualClaim(in, before);
         COMPARE_NEAR(r.totalCosts, totalCosts);
         COMPARE_NEAR(r.privateUse, privateUse);

@@ -158,7 +158,7 @@ private Q_SLOTS:
 
         // Let no file grow beyond a few bytes: the journal and the changed page cannot be
         // written, as on a full disk.
-        struct rlimit saved{};
+        struct rlimit saved {};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
         const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
         struct rlimit tiny = saved;

@@ -4,11 +4,11 @@
 #include "common/childwindow.h"
 #include "common/fields.h"
 #include "common/preferences.h"
+#include "reports/reportengine.h"
 #include "shell/aboutwindow.h"
 #include "shell/disclaimerwindow.h"
 #include "shell/helpbrowser.h"
 #include "shell/mainwindow.h"
-#include "reports/reportengine.h"
 #include "shell/session.h"
 #include "tests/support/testsupport.h"
 
@@ -79,10 +79,7 @@ QStringList captionsOf(const QList<QAction*>& actions)
 class TestMainWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init()
-    {
-        setPreferences(false, QStringLiteral("110"));
-    }
+    void init() { setPreferences(false, QStringLiteral("110")); }
 
     void captionAndVersion()
     {
@@ -113,10 +110,10 @@ private Q_SLOTS:
         QCOMPARE(entries("mnuOspr"), (QStringList{"&Monthly", "&Annual"}));
         QCOMPARE(entries("mnuTaxCalc"), (QStringList{"&Annual", "&Monthly", "&FortNightly", "&Weekly", "&Daily"}));
         QCOMPARE(entries("mnuCarCalcs"), (QStringList{"&Company car", "Car Allowance"}));
-        QCOMPARE(entries("mnuBusinessCalcs"), (QStringList{"Inflation Projections", "Loans", "Loan buster",
-                                                           "Loan comparison", "Daily balance"}));
-        QCOMPARE(entries("mnuHelp"), (QStringList{"Kestrel 2019 Help", "Video Lectures", "&Search For Help On...",
-                                                  "-", "&About Kestrel2019..."}));
+        QCOMPARE(entries("mnuBusinessCalcs"),
+                 (QStringList{"Inflation Projections", "Loans", "Loan buster", "Loan comparison", "Daily balance"}));
+        QCOMPARE(entries("mnuHelp"), (QStringList{"Kestrel 2019 Help", "Video Lectures", "&Search For Help On...", "-",
+                                                  "&About Kestrel2019..."}));
         // Without a registered window the entry cannot be chosen.
         QVERIFY(!main.menuAction(QStringLiteral("mnuMonthly"))->isEnabled());
         QVERIFY(main.menuAction(QStringLiteral("mnuAbout"))->isEnabled());

@@ -11,8 +11,8 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QVariantMap>
 #include <QTest>
+#include <QVariantMap>
 
 #include <deque>
 
@@ -109,21 +109,19 @@ QStringList takeModalDialogs();
 
 /// main() of a test program: QApplication, test environment, QTest::qExec, and a failure
 /// when a modal dialog appeared during the run.
-#define KESTREL_TEST_MAIN(TestClass)                                                    \
-    int main(int argc, char** argv)                                                     \
-    {                                                                                   \
-        qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty()                 \
-                                       ? QByteArray("offscreen")                        \
-                                       : qgetenv("QT_QPA_PLATFORM"));                   \
-        QApplication app(argc, argv);                                                   \
-        kestrel::test::initTestEnvironment();                                           \
-        TestClass testObject;                                                           \
-        int result = QTest::qExec(&testObject, argc, argv);                             \
-        const QStringList modal = kestrel::test::takeModalDialogs();                    \
-        if (!modal.isEmpty()) {                                                         \
-            qCritical("A modal dialog appeared during the tests: %s",                   \
-                      qPrintable(modal.join(QStringLiteral(", "))));                    \
-            result = result ? result : 1;                                               \
-        }                                                                               \
-        return result;                                                                  \
+#define KESTREL_TEST_MAIN(TestClass)                                                                                   \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        qputenv("QT_QPA_PLATFORM",                                                                                     \
+                qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));          \
+        QApplication app(argc, argv);                                                                                  \
+        kestrel::test::initTestEnvironment();                                                                          \
+        TestClass testObject;                                                                                          \
+        int result = QTest::qExec(&testObject, argc, argv);                                                            \
+        const QStringList modal = kestrel::test::takeModalDialogs();                                                   \
+        if (!modal.isEmpty()) {                                                                                        \
+            qCritical("A modal dialog appeared during the tests: %s", qPrintable(modal.join(QStringLiteral(", "))));   \
+            result = result ? result : 1;                                                                              \
+        }                                                                                                              \
+        return result;                                                                                                 \
     }

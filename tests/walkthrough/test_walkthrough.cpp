@@ -45,8 +45,8 @@ namespace {
 struct Step {
     enum Kind { Type, Click, Shows, Cell };
     Kind kind = Type;
-    QString name; ///< objectName of the field, button or table
-    QString text; ///< typed, or expected
+    QString name;  ///< objectName of the field, button or table
+    QString text;  ///< typed, or expected
     int row = 0;
     int column = 0;
 };
@@ -159,7 +159,7 @@ bool savePdfFirstPage(const QString& pdf, const QString& png)
     return sheet.save(png);
 }
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(Steps)
 
@@ -184,8 +184,8 @@ class TestWalkthrough : public QObject {
     void checkNothingAsked()
     {
         QVERIFY2(messages_->isEmpty(), qPrintable(QStringLiteral("unexpected message: ") + messagesText(*messages_)));
-        QVERIFY2(unexpectedModals_.isEmpty(), qPrintable(QStringLiteral("unexpected modal window: ") +
-                                                         unexpectedModals_.join(QStringLiteral(", "))));
+        QVERIFY2(unexpectedModals_.isEmpty(), qPrintable(QStringLiteral("unexpected modal window: ")
+                                                         + unexpectedModals_.join(QStringLiteral(", "))));
     }
 
     void grabMain(const QString& name) { QVERIFY2(main_->grab().save(shot(name)), qPrintable(shot(name))); }
@@ -249,7 +249,7 @@ private Q_SLOTS:
         ChildWindow* about = main_->openedWindow(QStringLiteral("frmAbout"));
         QVERIFY2(about, "a first run shows the About window");
         QCOMPARE(about->windowTitle(), QStringLiteral("About Kestrel 2019..."));
-        grabMain(QStringLiteral("00-about.png")); // at the size the program starts with
+        grabMain(QStringLiteral("00-about.png"));  // at the size the program starts with
         clickOn(about, click("cmdOK"));
         QVERIFY(!main_->openedWindow(QStringLiteral("frmAbout")));
         QVERIFY(main_->mdiArea()->subWindowList().isEmpty());

@@ -1,12 +1,12 @@
 // Renders the manual KS2019Help.pdf from its Markdown chapters: each file is one or more
 // chapters, taken in the order given on the command line.
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPdfWriter>
-#include <QAbstractTextDocumentLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -121,9 +121,11 @@ int main(int argc, char** argv)
         painter.setFont(footerFont);
         painter.setPen(QColor(110, 110, 110));
         const QRectF footer(0, body.height(), body.width(), footerHeight);
-        painter.drawLine(QPointF(0, footer.top() + footerHeight * 0.3), QPointF(body.width(), footer.top() + footerHeight * 0.3));
+        painter.drawLine(QPointF(0, footer.top() + footerHeight * 0.3),
+                         QPointF(body.width(), footer.top() + footerHeight * 0.3));
         painter.drawText(footer, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Kestrel 2019 manual"));
-        painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Page %1 of %2").arg(i + 1).arg(pages));
+        painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom,
+                         QStringLiteral("Page %1 of %2").arg(i + 1).arg(pages));
     }
     painter.end();
     return 0;

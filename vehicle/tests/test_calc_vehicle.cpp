@@ -25,7 +25,7 @@ bool near(double a, double b)
     return qAbs(a - b) < 1e-6;
 }
 
-} // namespace
+}  // namespace
 
 class TestCalcVehicle : public QObject {
     Q_OBJECT
@@ -85,9 +85,8 @@ private Q_SLOTS:
         QTest::newRow("car-price-too-large")
             << QByteArray("company-car") << QByteArray(R"({"vehicles":[{"CCPrice":1000000000}]})")
             << "vehicles.0.CCPrice: 1000000000 is outside the limits 0 to 999999999";
-        QTest::newRow("car-end-date") << QByteArray("company-car")
-                                      << QByteArray(
-                                             R"({"vehicles":[{"CCStartDate":"01/06/2018","CCEndDate":"01/05/2018"}]})")
+        QTest::newRow("car-end-date") << QByteArray(
+            "company-car") << QByteArray(R"({"vehicles":[{"CCStartDate":"01/06/2018","CCEndDate":"01/05/2018"}]})")
                                       << "The date entered is not correct please enter a date between 01/06/2018 and "
                                          "28/02/2019";
         QTest::newRow("current-outside-set")
@@ -115,7 +114,7 @@ private Q_SLOTS:
             "EmpPaidInsurance":5000,"EmpPaidLicence":1000}]})"
                                                     "\n");
         const QJsonObject v = r.value(QStringLiteral("vehicles")).toArray().at(0).toObject();
-        QCOMPARE(v.value(QStringLiteral("FB3802ThisCar")).toDouble(), 126000.0); // the IRP5 total, one vehicle
+        QCOMPARE(v.value(QStringLiteral("FB3802ThisCar")).toDouble(), 126000.0);  // the IRP5 total, one vehicle
         QCOMPARE(v.value(QStringLiteral("privateDistance")).toDouble(), 10000.0);
         QCOMPARE(v.value(QStringLiteral("trueInclusion")).toDouble(), 31500.0);
         QCOMPARE(v.value(QStringLiteral("FuelComponent")).toDouble(), 49920.0);

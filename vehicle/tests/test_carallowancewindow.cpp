@@ -25,7 +25,7 @@ void keepPicture(QWidget* window, const QString& name)
         window->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
 }
 
-} // namespace
+}  // namespace
 
 class TestCarAllowanceWindow : public QObject {
     Q_OBJECT
@@ -116,7 +116,7 @@ private Q_SLOTS:
         QFETCH(QString, claim);
         typeWorkedExample();
         QTest::mouseClick(get<QPushButton>("cmdCalculate"), Qt::LeftButton);
-        if (clearFuel) // the check box calculates by itself
+        if (clearFuel)  // the check box calculates by itself
             QTest::mouseClick(get<QCheckBox>("chkIncludeFuel"), Qt::LeftButton);
         QCOMPARE(text("numDeemedBusiness"), QStringLiteral("8 000"));
         QCOMPARE(text("numDeemedPrivate"), QStringLiteral("12 000"));

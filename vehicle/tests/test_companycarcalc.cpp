@@ -25,7 +25,7 @@ CompanyCarSet setOf(std::vector<CompanyCarRecord> cars, short current = 1)
     return set;
 }
 
-} // namespace
+}  // namespace
 
 class TestCompanyCarCalc : public QObject {
     Q_OBJECT
@@ -83,7 +83,7 @@ private Q_SLOTS:
         QTest::newRow("no-price") << noPrice << 10000.0
                                   << QList<double>{10000, 0, 0, 2000, 0, 2000, -7000, -7000, 0, 0, 0, 0, 0, 0, 0};
         CompanyCarRecord halfYear = fullYearCar(300000);
-        halfYear.CCStartDate = dayNumber(2018, 9, 1); // 181 days
+        halfYear.CCStartDate = dayNumber(2018, 9, 1);  // 181 days
         // 3.5 x 12 / 36 500 x 300 000 x 181 = 62 482.19...
         QTest::newRow("181-days") << halfYear << 0.0
                                   << QList<double>{0,     62482, 0,    0,       0,      0,       62482, 0,
@@ -117,7 +117,7 @@ private Q_SLOTS:
     void businessDistanceHeldToTotal()
     {
         CompanyCarRecord car = fullYearCar(300000);
-        car.TotalDistance = 10000; // entered, no readings
+        car.TotalDistance = 10000;  // entered, no readings
         car.BusDistance = 15000;
         const CompanyCarCalculation calc = CompCarCalc(setOf({car}));
         QCOMPARE(calc.set.records[1].BusDistance, 10000.0);
@@ -130,7 +130,7 @@ private Q_SLOTS:
         CompanyCarRecord car = fullYearCar(300000);
         car.TotalDistance = 999;
         car.StartMileage = 30000;
-        car.EndMileage = 10000; // below the start reading: computed as it stands
+        car.EndMileage = 10000;  // below the start reading: computed as it stands
         const CompanyCarCalculation calc = CompCarCalc(setOf({car}));
         QCOMPARE(calc.set.records[1].TotalDistance, -20000.0);
     }
@@ -139,7 +139,7 @@ private Q_SLOTS:
     {
         CompanyCarRecord first = fullYearCar(300000);
         CompanyCarRecord second = fullYearCar(200000);
-        second.CCEndDate = dayNumber(2018, 6, 8); // 100 days from 1 March
+        second.CCEndDate = dayNumber(2018, 6, 8);  // 100 days from 1 March
         CompanyCarSet set = setOf({first, second});
         set.Actual3802 = 146000;
         set.autoSplit = 1;
@@ -168,7 +168,7 @@ private Q_SLOTS:
     void stopsWhenTheVehicleShownIsEmpty()
     {
         CompanyCarRecord first = fullYearCar(300000);
-        first.AdjustTaxableInc = 5; // from an earlier calculation
+        first.AdjustTaxableInc = 5;  // from an earlier calculation
         CompanyCarRecord empty = fullYearCar(0);
         empty.AdjustTaxableInc = 7;
         const CompanyCarCalculation calc = CompCarCalc(setOf({first, empty}, 2));

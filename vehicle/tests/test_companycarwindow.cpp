@@ -43,7 +43,7 @@ void seedSession(const QStringList& registrations)
 
 const QStringList kButtons{"cmdOk", "cmdBack", "cmdAdd", "cmdDelete", "cmdForward", "cmdCalculate", "cmdPrint"};
 
-} // namespace
+}  // namespace
 
 class TestCompanyCarWindow : public QObject {
     Q_OBJECT

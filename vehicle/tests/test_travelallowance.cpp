@@ -16,7 +16,7 @@ TravelClaimInputs workedInputs()
     return in;
 }
 
-} // namespace
+}  // namespace
 
 class TestTravelAllowance : public QObject {
     Q_OBJECT

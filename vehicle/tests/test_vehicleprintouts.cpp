@@ -68,7 +68,7 @@ CompanyCarRecord vehicle(const QString& registration, const QString& make, const
     return car;
 }
 
-} // namespace
+}  // namespace
 
 class TestVehiclePrintouts : public QObject {
     Q_OBJECT
@@ -239,7 +239,7 @@ private Q_SLOTS:
         const QString all = pages.join(QLatin1Char('\n'));
         QVERIFY(all.contains(QStringLiteral("Vehicle 2 of 3")));
         const double adjustment = rows[0].value(QStringLiteral("AdjustTaxableInc")).toDouble();
-        QCOMPARE(adjustment, -54599.0); // 31 500 - 13 980 - 180 000 x 365 / 911 days
+        QCOMPARE(adjustment, -54599.0);  // 31 500 - 13 980 - 180 000 x 365 / 911 days
         QVERIFY(all.contains(QStringLiteral("-54 599.00")));
     }
 
@@ -272,7 +272,7 @@ private Q_SLOTS:
         CompanyCarWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        MessageRecorder messages; // "No printer is installed..." on a machine without a queue
+        MessageRecorder messages;  // "No printer is installed..." on a machine without a queue
         click(&window, "cmdPrint");
         QTest::mouseClick(child<PrintChoicePanel>(&window, "fraPrint")->printButton(), Qt::LeftButton);
         QCOMPARE(session().PrintDestination, short(1));
