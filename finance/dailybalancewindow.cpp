@@ -35,13 +35,9 @@ DailyBalanceState& daily()
 DailyBalanceWindow::DailyBalanceWindow(QWidget* parent) : ChildWindow(parent)
 {
     setWindowTitle(QStringLiteral("Daily Balance"));
-    auto* top = new QVBoxLayout(this);
-    setWindowMargins(top);
-    top->addWidget(windowTitleLabel(QStringLiteral("Daily Balance :"), this));
+    auto* top = titledWindowLayout(this, QStringLiteral("Daily Balance :"));
 
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(8);
+    auto* grid = formGrid();
     top->addLayout(grid);
 
     numCapital_ = new NumberField(2, this);

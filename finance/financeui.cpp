@@ -1,12 +1,15 @@
 #include "finance/financeui.h"
 
 #include "common/dialogs.h"
+#include "common/formstyle.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace kestrel {
 
@@ -43,15 +46,26 @@ void refuseEntry(QLineEdit* field, const QString& text, const QString& caption)
     focusLater(field);
 }
 
-QLabel* windowTitleLabel(const QString& text, QWidget* parent)
+QVBoxLayout* titledWindowLayout(QWidget* window, const QString& title)
 {
-    auto* label = new QLabel(text, parent);
+    auto* layout = new QVBoxLayout(window);
+    setWindowMargins(layout);
+    auto* label = new QLabel(title, window);
     label->setObjectName(QStringLiteral("lblTitle"));
     QFont font = label->font();
     font.setBold(true);
     font.setPointSizeF(font.pointSizeF() * 1.25);
     label->setFont(font);
-    return label;
+    layout->addWidget(label);
+    return layout;
+}
+
+QGridLayout* formGrid()
+{
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(8);
+    return grid;
 }
 
 }  // namespace kestrel

@@ -7,6 +7,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 class QWidget;
 
 namespace kestrel {
@@ -24,8 +25,12 @@ void focusLater(QWidget* widget);
 /// Refuses an entry: the message box with the error icon, then the focus back to the field.
 void refuseEntry(QLineEdit* field, const QString& text, const QString& caption);
 
-/// The title line of a calculator window ("Loans :").
-QLabel* windowTitleLabel(const QString& text, QWidget* parent);
+/// The main layout of a calculator window: the window margins and the title line
+/// ("Loans :") at the top.
+QVBoxLayout* titledWindowLayout(QWidget* window, const QString& title);
+
+/// The grid of labels and entry fields of a calculator window.
+QGridLayout* formGrid();
 
 /// Width of an amount field.
 inline constexpr int kAmountFieldWidth = 110;

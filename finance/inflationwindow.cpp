@@ -35,13 +35,9 @@ InflationState& inflation()
 InflationWindow::InflationWindow(QWidget* parent) : ChildWindow(parent)
 {
     setWindowTitle(QStringLiteral("Inflation"));
-    auto* top = new QVBoxLayout(this);
-    setWindowMargins(top);
-    top->addWidget(windowTitleLabel(QStringLiteral("Inflation :"), this));
+    auto* top = titledWindowLayout(this, QStringLiteral("Inflation :"));
 
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(8);
+    auto* grid = formGrid();
     top->addLayout(grid);
 
     numPresCost_ = new WholeField(this);

@@ -43,13 +43,9 @@ QLabel* columnHeading(const QString& text, QWidget* parent)
 LoanBusterWindow::LoanBusterWindow(QWidget* parent) : ChildWindow(parent)
 {
     setWindowTitle(QStringLiteral("Loan Buster"));
-    auto* top = new QVBoxLayout(this);
-    setWindowMargins(top);
-    top->addWidget(windowTitleLabel(QStringLiteral("Loan Buster :"), this));
+    auto* top = titledWindowLayout(this, QStringLiteral("Loan Buster :"));
 
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(8);
+    auto* grid = formGrid();
     top->addLayout(grid);
 
     auto amount = [this](const QString& name) {

@@ -46,13 +46,9 @@ QString tableAmount(double value)
 LoanComparisonWindow::LoanComparisonWindow(QWidget* parent) : ChildWindow(parent)
 {
     setWindowTitle(QStringLiteral("Loan Comparison"));
-    auto* top = new QVBoxLayout(this);
-    setWindowMargins(top);
-    top->addWidget(windowTitleLabel(QStringLiteral("Loan Comparison :"), this));
+    auto* top = titledWindowLayout(this, QStringLiteral("Loan Comparison :"));
 
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(8);
+    auto* grid = formGrid();
     top->addLayout(grid);
     numBondAmount_ = new NumberField(2, this);
     numBondAmount_->setObjectName(QStringLiteral("numBondAmount"));

@@ -84,17 +84,13 @@ LoansWindow::LoansWindow(QWidget* parent) : ChildWindow(parent)
 
 void LoansWindow::buildForm()
 {
-    auto* top = new QVBoxLayout(this);
-    setWindowMargins(top);
-    top->addWidget(windowTitleLabel(QStringLiteral("Loans :"), this));
+    auto* top = titledWindowLayout(this, QStringLiteral("Loans :"));
 
     auto* middle = new QHBoxLayout;
     middle->setSpacing(18);
     top->addLayout(middle);
 
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(8);
+    auto* grid = formGrid();
     middle->addLayout(grid);
 
     numPrincipal_ = new NumberField(2, this);

@@ -5,6 +5,7 @@
 #include "common/formstyle.h"
 #include "common/rounding.h"
 #include "payroll/payrollmessages.h"
+#include "payroll/taxpanels.h"
 #include "shell/session.h"
 
 #include <QGridLayout>
@@ -62,30 +63,19 @@ void AnnualWindow::buildForm()
         setInputStyle(field);
     }
 
-    auto* inputs = new QGroupBox(QStringLiteral("Employee and income of the span"), this);
-    auto* grid = new QGridLayout(inputs);
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(5);
-    int row = 0;
-    auto addRow = [&](const QString& label, QWidget* field) {
-        auto* text = new QLabel(label, inputs);
-        text->setBuddy(field);
-        grid->addWidget(text, row, 0);
-        grid->addWidget(field, row, 1);
-        ++row;
-    };
-    addRow(QStringLiteral("Age"), silgEdit1_);
-    addRow(QStringLiteral("Salary/remuneration"), silgEdit2_);
-    addRow(QStringLiteral("Employer's med aid contrib."), numEmpERMedAidCont_);
-    addRow(QStringLiteral("Employee's med aid contrib."), numEmpEEMedAidCont_);
-    addRow(QStringLiteral(" Employer's R/Fund contributions "), numEmpRRFundCont_);
-    addRow(QStringLiteral("Employee's R/Fund contributions"), numEmpERFundCont_);
-    addRow(QStringLiteral("Commissions"), numDirFees_);
-    addRow(QStringLiteral("Bonus"), silgEdit4_);
-    addRow(QStringLiteral("Travel allowance received"), silgEdit8_);
-    addRow(QStringLiteral("Allowable R/Fund deduction"), numAllowableRFundDed_);
-    addRow(QStringLiteral("Start date"), dtStartDate_);
-    addRow(QStringLiteral("End date"), dtEndDate_);
+    auto* inputs = new FieldGroup(QStringLiteral("Employee and income of the span"), this);
+    inputs->addRow(QStringLiteral("Age"), silgEdit1_);
+    inputs->addRow(QStringLiteral("Salary/remuneration"), silgEdit2_);
+    inputs->addRow(QStringLiteral("Employer's med aid contrib."), numEmpERMedAidCont_);
+    inputs->addRow(QStringLiteral("Employee's med aid contrib."), numEmpEEMedAidCont_);
+    inputs->addRow(QStringLiteral(" Employer's R/Fund contributions "), numEmpRRFundCont_);
+    inputs->addRow(QStringLiteral("Employee's R/Fund contributions"), numEmpERFundCont_);
+    inputs->addRow(QStringLiteral("Commissions"), numDirFees_);
+    inputs->addRow(QStringLiteral("Bonus"), silgEdit4_);
+    inputs->addRow(QStringLiteral("Travel allowance received"), silgEdit8_);
+    inputs->addRow(QStringLiteral("Allowable R/Fund deduction"), numAllowableRFundDed_);
+    inputs->addRow(QStringLiteral("Start date"), dtStartDate_);
+    inputs->addRow(QStringLiteral("End date"), dtEndDate_);
 
     numMAns_ = resultField("numMAns", 2);
     numTaxCredit_ = resultField("numTaxCredit", 2);
@@ -97,28 +87,13 @@ void AnnualWindow::buildForm()
     numTaxLiability_->setFont(bold);
     numAns1_->setFont(bold);
 
-    auto* results = new QGroupBox(QStringLiteral("Tax of the span"), this);
-    auto* resultGrid = new QGridLayout(results);
-    resultGrid->setHorizontalSpacing(10);
-    resultGrid->setVerticalSpacing(5);
-    int resultRow = 0;
-    auto addResult = [&](const QString& label, QWidget* field, bool strong = false) {
-        auto* text = new QLabel(label, results);
-        if (strong) {
-            QFont f = text->font();
-            f.setBold(true);
-            text->setFont(f);
-        }
-        resultGrid->addWidget(text, resultRow, 0);
-        resultGrid->addWidget(field, resultRow, 1);
-        ++resultRow;
-    };
-    addResult(QStringLiteral("Tax liability"), numMAns_);
-    addResult(QStringLiteral("Tax credits for beneficiaries"), numTaxCredit_);
-    addResult(QStringLiteral("Tax credits for contributions"), numMTCForContri_);
-    addResult(QStringLiteral("Total tax deduction"), numTaxLiability_, true);
-    addResult(QStringLiteral("PAYE"), numAns1_, true);
-    resultGrid->setRowStretch(resultRow, 1);
+    auto* results = new FieldGroup(QStringLiteral("Tax of the span"), this);
+    results->addRow(QStringLiteral("Tax liability"), numMAns_);
+    results->addRow(QStringLiteral("Tax credits for beneficiaries"), numTaxCredit_);
+    results->addRow(QStringLiteral("Tax credits for contributions"), numMTCForContri_);
+    results->addRow(QStringLiteral("Total tax deduction"), numTaxLiability_, true);
+    results->addRow(QStringLiteral("PAYE"), numAns1_, true);
+    results->keepRowsAtTop();
 
     // The beneficiaries of each month, March first.
     auto* months = new QGroupBox(QStringLiteral("Number of Medical Aid Beneficiaries "), this);

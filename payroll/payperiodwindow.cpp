@@ -4,12 +4,10 @@
 #include "common/formstyle.h"
 #include "common/rounding.h"
 #include "payroll/payrollmessages.h"
+#include "payroll/taxpanels.h"
 #include "shell/session.h"
 
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 
 namespace kestrel {
@@ -62,36 +60,24 @@ void PayPeriodWindow::buildForm()
     numAllowableRFundDed_ = resultField("numAllowableRFundDed", 0);
 
     // Inputs, label left and field right, in the order of the pay slip.
-    auto* inputs = new QGroupBox(QStringLiteral("Employee and pay"), this);
-    auto* grid = new QGridLayout(inputs);
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(5);
-    int row = 0;
-    auto addRow = [&](const QString& label, QWidget* field) {
-        auto* text = new QLabel(label, inputs);
-        text->setBuddy(field);
-        grid->addWidget(text, row, 0);
-        grid->addWidget(field, row, 1);
-        ++row;
-    };
-    addRow(QStringLiteral("Age"), age_);
-    addRow(QStringLiteral("Salary/remuneration"), numSalRemun_);
-    addRow(QStringLiteral("Employer's med aid contrib."), numEmpERMedAidCont_);
-    addRow(QStringLiteral("Employee's med aid contrib."), numEmpEEMedAidCont_);
-    addRow(QStringLiteral(" Employer's R/Fund contributions "), numEmpRRFundCont_);
-    addRow(QStringLiteral("Employee's R/Fund contributions"), numEmpERFundCont_);
-    addRow(QStringLiteral("Commissions"), numComm_);
-    addRow(QStringLiteral("Bonus"), bonus_);
+    auto* inputs = new FieldGroup(QStringLiteral("Employee and pay"), this);
+    inputs->addRow(QStringLiteral("Age"), age_);
+    inputs->addRow(QStringLiteral("Salary/remuneration"), numSalRemun_);
+    inputs->addRow(QStringLiteral("Employer's med aid contrib."), numEmpERMedAidCont_);
+    inputs->addRow(QStringLiteral("Employee's med aid contrib."), numEmpEEMedAidCont_);
+    inputs->addRow(QStringLiteral(" Employer's R/Fund contributions "), numEmpRRFundCont_);
+    inputs->addRow(QStringLiteral("Employee's R/Fund contributions"), numEmpERFundCont_);
+    inputs->addRow(QStringLiteral("Commissions"), numComm_);
+    inputs->addRow(QStringLiteral("Bonus"), bonus_);
     if (monthly) {
         numMTAAns_ = resultField("numMTAAns", 0);
         numMTAAns_->setToolTip(QStringLiteral("Taxable travel allowance"));
-        grid->addWidget(numMTAAns_, row, 2);
-        addRow(QStringLiteral("Travel Allowance R"), travel_);
+        inputs->addRow(QStringLiteral("Travel Allowance R"), travel_, false, numMTAAns_);
     } else {
-        addRow(QStringLiteral("Travel allowance received"), travel_);
+        inputs->addRow(QStringLiteral("Travel allowance received"), travel_);
     }
-    addRow(QStringLiteral("Medical aid fund beneficiaries"), numMedAidBens_);
-    addRow(QStringLiteral("Allowable R/Fund deduction"), numAllowableRFundDed_);
+    inputs->addRow(QStringLiteral("Medical aid fund beneficiaries"), numMedAidBens_);
+    inputs->addRow(QStringLiteral("Allowable R/Fund deduction"), numAllowableRFundDed_);
 
     switch (period_) {
     case PayPeriod::Monthly: {
@@ -107,8 +93,8 @@ void PayPeriodWindow::buildForm()
             field->setToolTip(QStringLiteral("dd/mm/yyyy"));
             setInputStyle(field);
         }
-        addRow(QStringLiteral("Start date"), dtMStartDate_);
-        addRow(QStringLiteral("End date"), dtMEndDate_);
+        inputs->addRow(QStringLiteral("Start date"), dtMStartDate_);
+        inputs->addRow(QStringLiteral("End date"), dtMEndDate_);
         break;
     }
     case PayPeriod::Fortnightly:
@@ -116,8 +102,9 @@ void PayPeriodWindow::buildForm()
         const bool fortnight = period_ == PayPeriod::Fortnightly;
         normalDays_ = wholeField("silgEdit21", -32768, 32767, kMessageDaysRange);
         thisDays_ = wholeField("silgEdit22", -32768, 32767, kMessageDaysRange);
-        addRow(fortnight ? QStringLiteral("Normal fortnight") : QStringLiteral("Normal work week"), normalDays_);
-        addRow(fortnight ? QStringLiteral("This fortnight") : QStringLiteral("This work week"), thisDays_);
+        inputs->addRow(fortnight ? QStringLiteral("Normal fortnight") : QStringLiteral("Normal work week"),
+                       normalDays_);
+        inputs->addRow(fortnight ? QStringLiteral("This fortnight") : QStringLiteral("This work week"), thisDays_);
         break;
     }
     case PayPeriod::Daily:
@@ -136,30 +123,15 @@ void PayPeriodWindow::buildForm()
     bold.setBold(true);
     numTaxLiability_->setFont(bold);
 
-    auto* results = new QGroupBox(QStringLiteral("Deductions"), this);
-    auto* resultGrid = new QGridLayout(results);
-    resultGrid->setHorizontalSpacing(10);
-    resultGrid->setVerticalSpacing(5);
-    int resultRow = 0;
-    auto addResult = [&](const QString& label, QWidget* field, bool strong = false) {
-        auto* text = new QLabel(label, results);
-        if (strong) {
-            QFont f = text->font();
-            f.setBold(true);
-            text->setFont(f);
-        }
-        resultGrid->addWidget(text, resultRow, 0);
-        resultGrid->addWidget(field, resultRow, 1);
-        ++resultRow;
-    };
-    addResult(QStringLiteral("UIF contribution Employee"), numMAns1_);
-    addResult(QStringLiteral("UIF contribution Employer"), numMAns2_);
-    addResult(QStringLiteral("S.D.L."), numMAns3_);
-    addResult(QStringLiteral("Tax liability"), numMAns_);
-    addResult(QStringLiteral("Tax credits for beneficiaries"), numTaxCredit_);
-    addResult(QStringLiteral("Tax credits for contributions"), numMTCForContri_);
-    addResult(QStringLiteral("Total tax deduction"), numTaxLiability_, true);
-    resultGrid->setRowStretch(resultRow, 1);
+    auto* results = new FieldGroup(QStringLiteral("Deductions"), this);
+    results->addRow(QStringLiteral("UIF contribution Employee"), numMAns1_);
+    results->addRow(QStringLiteral("UIF contribution Employer"), numMAns2_);
+    results->addRow(QStringLiteral("S.D.L."), numMAns3_);
+    results->addRow(QStringLiteral("Tax liability"), numMAns_);
+    results->addRow(QStringLiteral("Tax credits for beneficiaries"), numTaxCredit_);
+    results->addRow(QStringLiteral("Tax credits for contributions"), numMTCForContri_);
+    results->addRow(QStringLiteral("Total tax deduction"), numTaxLiability_, true);
+    results->keepRowsAtTop();
 
     auto* form = new QHBoxLayout;
     form->setSpacing(12);

@@ -12,6 +12,33 @@
 
 namespace kestrel {
 
+FieldGroup::FieldGroup(const QString& title, QWidget* parent) : QGroupBox(title, parent), grid_(new QGridLayout(this))
+{
+    grid_->setHorizontalSpacing(10);
+    grid_->setVerticalSpacing(5);
+}
+
+void FieldGroup::addRow(const QString& label, QWidget* field, bool strong, QWidget* beside)
+{
+    auto* text = new QLabel(label, this);
+    text->setBuddy(field);
+    if (strong) {
+        QFont font = text->font();
+        font.setBold(true);
+        text->setFont(font);
+    }
+    grid_->addWidget(text, rows_, 0);
+    grid_->addWidget(field, rows_, 1);
+    if (beside)
+        grid_->addWidget(beside, rows_, 2);
+    ++rows_;
+}
+
+void FieldGroup::keepRowsAtTop()
+{
+    grid_->setRowStretch(rows_, 1);
+}
+
 namespace {
 
 void styleAsPanel(QFrame* panel)

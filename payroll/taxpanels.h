@@ -1,14 +1,17 @@
 #pragma once
-// The two other panels that the tax windows show in front of their controls: the
-// "General Information" text and the print panel with its language and employee name.
+// The panels that the tax windows show in front of their controls (the "General
+// Information" text and the print panel with its language and employee name), and the
+// titled group of labelled rows that holds their inputs and results.
 
 #include "common/printchoicepanel.h"
 #include "payroll/payrollreports.h"
 
 #include <QFrame>
+#include <QGroupBox>
 
 #include <optional>
 
+class QGridLayout;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -16,6 +19,22 @@ class QRadioButton;
 namespace kestrel {
 
 class TextField;
+
+/// A titled group of rows, each with its label left and its field right.
+class FieldGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    FieldGroup(const QString& title, QWidget* parent);
+    /// Adds a row: the label (bold when `strong`) is the field's buddy; `beside` stands in a
+    /// third column of the same row.
+    void addRow(const QString& label, QWidget* field, bool strong = false, QWidget* beside = nullptr);
+    /// Keeps the rows at the top when the group is taller than they need.
+    void keepRowsAtTop();
+
+private:
+    QGridLayout* grid_;
+    int rows_ = 0;
+};
 
 /// "General Information": what belongs in the salary field and how fund contributions are
 /// treated; "&OK" hides it.

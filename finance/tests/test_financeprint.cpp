@@ -27,13 +27,7 @@ using kestrel::test::MessageRecorder;
 
 namespace {
 
-template <typename T> T* child(QWidget* window, const char* name)
-{
-    T* widget = window->findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no control %s", name);
-    return widget;
-}
+using kestrel::test::child;
 
 void type(QWidget* w, const char* name, const QString& text)
 {

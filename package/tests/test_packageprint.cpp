@@ -22,10 +22,7 @@ namespace {
 
 template <typename T = QLineEdit> T* child(QWidget* window, const char* name)
 {
-    T* widget = window->findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no control %s", name);
-    return widget;
+    return kestrel::test::child<T>(window, name);
 }
 
 void type(QWidget* window, const char* name, const QString& text)

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVariantMap>
+#include <QWidget>
 
 #include <deque>
 
@@ -104,6 +105,16 @@ void initTestEnvironment();
 
 /// Modal dialogs that appeared since the last call (the watchdog closes them).
 QStringList takeModalDialogs();
+
+/// The control of a window by its control name; a missing control ends the test program, since
+/// every later step would only fail less clearly.
+template <typename T = QWidget> T* child(QWidget* window, const char* name)
+{
+    T* widget = window->findChild<T*>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("no control %s", name);
+    return widget;
+}
 
 }  // namespace kestrel::test
 

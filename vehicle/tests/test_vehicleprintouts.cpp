@@ -28,13 +28,7 @@ void keepPages(const QString& name)
         kestrel::test::saveLastReportPngs(dir, name);
 }
 
-template <typename T = QWidget> T* child(QWidget* window, const char* name)
-{
-    T* w = window->findChild<T*>(QLatin1String(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
+using kestrel::test::child;
 
 void type(QWidget* window, const char* name, const QString& value)
 {
