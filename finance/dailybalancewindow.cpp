@@ -16,7 +16,6 @@
 #include <QApplication>
 #include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -101,17 +100,10 @@ DailyBalanceWindow::DailyBalanceWindow(QWidget* parent) : ChildWindow(parent)
     grid->addWidget(numDays_, 6, 2, Qt::AlignRight);
     grid->setColumnStretch(5, 1);
 
-    top->addStretch();
-    top->addSpacing(14);
-    auto* buttons = new QHBoxLayout;
-    cmdCalculate_ = commandButton(QStringLiteral("&Calculate"), QStringLiteral("cmdCalculate"), this);
-    cmdPrint_ = commandButton(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), this);
-    cmdOK_ = commandButton(QStringLiteral("&OK"), QStringLiteral("cmdOK"), this);
-    buttons->addWidget(cmdCalculate_);
-    buttons->addWidget(cmdPrint_);
-    buttons->addStretch();
-    buttons->addWidget(cmdOK_);
-    top->addLayout(buttons);
+    const CommandButtons buttons = addCommandButtons(top, this);
+    cmdCalculate_ = buttons.calculate;
+    cmdPrint_ = buttons.print;
+    cmdOK_ = buttons.ok;
     setTabOrder(numCapital_, dtStartDate_);
     setTabOrder(dtStartDate_, dtEndDate_);
     setTabOrder(dtEndDate_, numRate_);

@@ -4,6 +4,7 @@
 #include "common/formstyle.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -66,6 +67,22 @@ QGridLayout* formGrid()
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(8);
     return grid;
+}
+
+CommandButtons addCommandButtons(QVBoxLayout* top, QWidget* window)
+{
+    top->addStretch();
+    top->addSpacing(14);
+    auto* row = new QHBoxLayout;
+    const CommandButtons buttons{commandButton(QStringLiteral("&Calculate"), QStringLiteral("cmdCalculate"), window),
+                                 commandButton(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), window),
+                                 commandButton(QStringLiteral("&OK"), QStringLiteral("cmdOK"), window)};
+    row->addWidget(buttons.calculate);
+    row->addWidget(buttons.print);
+    row->addStretch();
+    row->addWidget(buttons.ok);
+    top->addLayout(row);
+    return buttons;
 }
 
 }  // namespace kestrel

@@ -32,6 +32,17 @@ QVBoxLayout* titledWindowLayout(QWidget* window, const QString& title);
 /// The grid of labels and entry fields of a calculator window.
 QGridLayout* formGrid();
 
+/// The buttons of a calculator window without further commands.
+struct CommandButtons {
+    QPushButton* calculate;
+    QPushButton* print;
+    QPushButton* ok;
+};
+
+/// Adds the button row below the form: "&Calculate" and "&Print" on the left, "&OK" on
+/// the right.
+CommandButtons addCommandButtons(QVBoxLayout* top, QWidget* window);
+
 /// Width of an amount field.
 inline constexpr int kAmountFieldWidth = 110;
 

@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -123,17 +122,10 @@ LoanBusterWindow::LoanBusterWindow(QWidget* parent) : ChildWindow(parent)
     grid->setColumnMinimumWidth(4, 24);
     grid->setColumnStretch(7, 1);
 
-    top->addStretch();
-    top->addSpacing(14);
-    auto* buttons = new QHBoxLayout;
-    cmdCalculate_ = commandButton(QStringLiteral("&Calculate"), QStringLiteral("cmdCalculate"), this);
-    cmdPrint_ = commandButton(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), this);
-    cmdOK_ = commandButton(QStringLiteral("&OK"), QStringLiteral("cmdOK"), this);
-    buttons->addWidget(cmdCalculate_);
-    buttons->addWidget(cmdPrint_);
-    buttons->addStretch();
-    buttons->addWidget(cmdOK_);
-    top->addLayout(buttons);
+    const CommandButtons buttons = addCommandButtons(top, this);
+    cmdCalculate_ = buttons.calculate;
+    cmdPrint_ = buttons.print;
+    cmdOK_ = buttons.ok;
 
     setTabOrder(numPrincipal_, numPeriod_);
     setTabOrder(numPeriod_, numRate_);

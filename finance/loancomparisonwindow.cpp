@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -99,17 +98,10 @@ LoanComparisonWindow::LoanComparisonWindow(QWidget* parent) : ChildWindow(parent
                                + 6 * grdComp_->verticalHeader()->defaultSectionSize() + 2 * grdComp_->frameWidth());
     top->addWidget(grdComp_);
 
-    top->addStretch();
-    top->addSpacing(14);
-    auto* buttons = new QHBoxLayout;
-    cmdCalculate_ = commandButton(QStringLiteral("&Calculate"), QStringLiteral("cmdCalculate"), this);
-    cmdPrint_ = commandButton(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), this);
-    cmdOK_ = commandButton(QStringLiteral("&OK"), QStringLiteral("cmdOK"), this);
-    buttons->addWidget(cmdCalculate_);
-    buttons->addWidget(cmdPrint_);
-    buttons->addStretch();
-    buttons->addWidget(cmdOK_);
-    top->addLayout(buttons);
+    const CommandButtons buttons = addCommandButtons(top, this);
+    cmdCalculate_ = buttons.calculate;
+    cmdPrint_ = buttons.print;
+    cmdOK_ = buttons.ok;
     setTabOrder(numBondAmount_, numRate_);
     setTabOrder(numRate_, cmdCalculate_);
     setTabOrder(cmdCalculate_, cmdPrint_);
